@@ -18,7 +18,8 @@ const QColor legendShadow{128, 128, 128};
 constexpr int legendShadowOffset = 2;
 constexpr int sideShade = 150; // the side walls at two thirds of the slice colour's brightness
 
-void paintPanel(QPainter& painter, const QRect& rect) {
+void paintPanel(QPainter& painter, const QRect& rect)
+{
     painter.fillRect(rect, panelColor);
     painter.setPen(bevelLight);
     painter.drawLine(rect.topLeft(), rect.topRight());
@@ -29,14 +30,16 @@ void paintPanel(QPainter& painter, const QRect& rect) {
 }
 
 // A framed box whose frame lies on the outermost pixels of box.
-void paintBox(QPainter& painter, const QRect& box, const QColor& fill) {
+void paintBox(QPainter& painter, const QRect& box, const QColor& fill)
+{
     painter.fillRect(box, fill);
     painter.setPen(lineColor);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
 }
 
-QPainterPath sliceFace(const QRectF& ellipse, const PieSlice& slice) {
+QPainterPath sliceFace(const QRectF& ellipse, const PieSlice& slice)
+{
     QPainterPath path;
     if (slice.spanDegrees >= 360 - 1e-9) {
         path.addEllipse(ellipse);
@@ -49,7 +52,8 @@ QPainterPath sliceFace(const QRectF& ellipse, const PieSlice& slice) {
 }
 
 // The part of the outer wall between two angles of the near half (180 to 360 degrees).
-QPainterPath wallSection(const QRectF& top, double wallHeight, double from, double to) {
+QPainterPath wallSection(const QRectF& top, double wallHeight, double from, double to)
+{
     const QRectF bottom = top.translated(0, wallHeight);
     QPainterPath path;
     path.arcMoveTo(top, from);
@@ -60,7 +64,8 @@ QPainterPath wallSection(const QRectF& top, double wallHeight, double from, doub
     return path;
 }
 
-void paintPie(QPainter& painter, const PieLayout& layout, const PieSeries& series) {
+void paintPie(QPainter& painter, const PieLayout& layout, const PieSeries& series)
+{
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(lineColor, 1));
     for (const PieSlice& slice : layout.slices) {
@@ -78,7 +83,8 @@ void paintPie(QPainter& painter, const PieLayout& layout, const PieSeries& serie
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void paintMarks(QPainter& painter, const PieLayout& layout, const PieSeries& series) {
+void paintMarks(QPainter& painter, const PieLayout& layout, const PieSeries& series)
+{
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(lineColor, 1));
     for (const PieMark& mark : layout.marks)
@@ -91,7 +97,8 @@ void paintMarks(QPainter& painter, const PieLayout& layout, const PieSeries& ser
 }
 
 void paintLegend(QPainter& painter, const PieLayout& layout, const PieSeries& series,
-                 const QLocale& locale) {
+                 const QLocale& locale)
+{
     if (layout.legend.isEmpty())
         return;
     painter.fillRect(layout.legend.translated(legendShadowOffset, legendShadowOffset),
@@ -107,7 +114,8 @@ void paintLegend(QPainter& painter, const PieLayout& layout, const PieSeries& se
 } // namespace
 
 void paintPieChart(QPainter& painter, const QRect& rect, const PieSeries& series,
-                   const QLocale& locale) {
+                   const QLocale& locale)
+{
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, false);

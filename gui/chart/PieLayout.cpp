@@ -18,11 +18,13 @@ struct Spacing {
     int padding;   // between a box's frame and its text
 };
 
-Spacing spacingFor(const QFontMetricsF& metrics) {
+Spacing spacingFor(const QFontMetricsF& metrics)
+{
     return {metrics.averageCharWidth(), int(std::round(metrics.averageCharWidth() * 0.6))};
 }
 
-std::vector<PieSlice> slicesOf(const PieSeries& series) {
+std::vector<PieSlice> slicesOf(const PieSeries& series)
+{
     double total = 0;
     for (const PiePoint& point : series.points())
         if (point.value > 0)
@@ -42,7 +44,8 @@ std::vector<PieSlice> slicesOf(const PieSeries& series) {
     return slices;
 }
 
-QSize markBoxSize(const QString& text, const QFontMetricsF& metrics, const Spacing& spacing) {
+QSize markBoxSize(const QString& text, const QFontMetricsF& metrics, const Spacing& spacing)
+{
     constexpr int frames = 2;
     return QSize(int(std::ceil(metrics.horizontalAdvance(text))) + 2 * spacing.padding + frames,
                  int(std::ceil(metrics.height())) + 2 + frames);
@@ -50,7 +53,8 @@ QSize markBoxSize(const QString& text, const QFontMetricsF& metrics, const Spaci
 
 // Lays the legend out against the right edge of area, centred vertically.
 void layOutLegend(PieLayout& layout, const QRectF& area, const PieSeries& series,
-                  const QLocale& locale, const QFontMetricsF& metrics, const Spacing& spacing) {
+                  const QLocale& locale, const QFontMetricsF& metrics, const Spacing& spacing)
+{
     const auto& points = series.points();
     if (points.empty())
         return;
@@ -77,7 +81,8 @@ void layOutLegend(PieLayout& layout, const QRectF& area, const PieSeries& series
     }
 }
 
-QPointF rimPoint(const QRectF& ellipse, double degrees) {
+QPointF rimPoint(const QRectF& ellipse, double degrees)
+{
     const double radians = qDegreesToRadians(degrees);
     return {ellipse.center().x() + ellipse.width() / 2 * std::cos(radians),
             ellipse.center().y() - ellipse.height() / 2 * std::sin(radians)};
@@ -93,7 +98,8 @@ struct MarkShape {
     QRectF box;
 };
 
-MarkShape markShapeFor(const PieSlice& slice, double wallHeight, QSize boxSize) {
+MarkShape markShapeFor(const PieSlice& slice, double wallHeight, QSize boxSize)
+{
     const double degrees = slice.startDegrees + slice.spanDegrees / 2;
     const double dx = std::cos(qDegreesToRadians(degrees));
     const double dy = -std::sin(qDegreesToRadians(degrees));
@@ -124,7 +130,8 @@ struct AxisFit {
 };
 
 // The largest radius, and a centre for it, that keep everything within first..last.
-AxisFit fitAxis(double first, double last, const std::vector<Reach>& reaches) {
+AxisFit fitAxis(double first, double last, const std::vector<Reach>& reaches)
+{
     const auto centreRange = [&](double radius) {
         double lowest = -std::numeric_limits<double>::infinity();
         double highest = std::numeric_limits<double>::infinity();
@@ -148,7 +155,8 @@ AxisFit fitAxis(double first, double last, const std::vector<Reach>& reaches) {
 }
 
 // Fits the upper face into plot with the side wall below it and the marks around it.
-QRectF fitPie(const QRectF& plot, double wallHeight, const std::vector<MarkShape>& marks) {
+QRectF fitPie(const QRectF& plot, double wallHeight, const std::vector<MarkShape>& marks)
+{
     std::vector<Reach> across = {{-1, 0, 0}, {1, 0, 0}};
     std::vector<Reach> down = {{-1, 0, 0}, {1, 0, wallHeight}};
     for (const MarkShape& mark : marks) {
@@ -164,7 +172,8 @@ QRectF fitPie(const QRectF& plot, double wallHeight, const std::vector<MarkShape
 
 } // namespace
 
-QFont pieChartFont() {
+QFont pieChartFont()
+{
     // 8 points at 96 pixels per inch, fixed in pixels so that no screen setting changes it.
     constexpr int points = 8;
     QFont font(QStringLiteral("Arial"));
@@ -174,7 +183,8 @@ QFont pieChartFont() {
 }
 
 PieLayout layoutPieChart(const QRect& rect, const PieSeries& series, const QLocale& locale,
-                         const QFontMetricsF& metrics) {
+                         const QFontMetricsF& metrics)
+{
     PieLayout layout;
     const Spacing spacing = spacingFor(metrics);
     // Inside the bevel, below the title line, which stays empty but keeps its height.

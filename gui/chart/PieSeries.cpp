@@ -4,15 +4,18 @@
 
 namespace gui {
 
-void PieSeries::Clear() {
+void PieSeries::Clear()
+{
     points_.clear();
 }
 
-void PieSeries::AddXY(double /*x*/, double value, const QString& label, QColor color) {
+void PieSeries::AddXY(double /*x*/, double value, const QString& label, QColor color)
+{
     points_.push_back({value, label, color});
 }
 
-QString legendText(const PiePoint& point, const QLocale& locale) {
+QString legendText(const PiePoint& point, const QLocale& locale)
+{
     QLocale grouping(locale);
     grouping.setNumberOptions(QLocale::DefaultNumberOptions);
     // A value that rounds to zero is written as 0, never as -0.

@@ -16,11 +16,13 @@ const QColor markYellow{255, 255, 128};
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 const QLocale russian(QLocale::Russian, QLocale::Russia);
 
-QString legendOf(double value, const QLocale& locale) {
+QString legendOf(double value, const QLocale& locale)
+{
     return gui::legendText({value, "% Правильно", green}, locale);
 }
 
-TEST(ChartLegend, WritesValuesWithGroupingAndUpToThreeDecimals) {
+TEST(ChartLegend, WritesValuesWithGroupingAndUpToThreeDecimals)
+{
     EXPECT_EQ(legendOf(10 / 15.0 * 100, english), "66.667 % Правильно");
     EXPECT_EQ(legendOf(5 / 15.0 * 100, english), "33.333 % Правильно");
     EXPECT_EQ(legendOf(100, english), "100 % Правильно");
@@ -31,7 +33,8 @@ TEST(ChartLegend, WritesValuesWithGroupingAndUpToThreeDecimals) {
     EXPECT_EQ(legendOf(1234567.25, english), "1,234,567.25 % Правильно");
 }
 
-TEST(ChartLegend, FollowsTheLocaleAndAlwaysGroups) {
+TEST(ChartLegend, FollowsTheLocaleAndAlwaysGroups)
+{
     EXPECT_EQ(legendOf(10 / 15.0 * 100, russian), "66,667 % Правильно");
     EXPECT_EQ(legendOf(1234.5, russian), "1" + russian.groupSeparator() + "234,5 % Правильно");
 
@@ -40,7 +43,8 @@ TEST(ChartLegend, FollowsTheLocaleAndAlwaysGroups) {
     EXPECT_EQ(legendOf(1234.5, withoutGrouping), "1,234.5 % Правильно");
 }
 
-TEST(ChartSeries, KeepsPointsInTheOrderAddedUntilCleared) {
+TEST(ChartSeries, KeepsPointsInTheOrderAddedUntilCleared)
+{
     PieSeries series;
     series.AddXY(0, 20, "% Правильно", green);
     series.AddXY(0, 80, "% Неправильно", red);
@@ -57,7 +61,8 @@ TEST(ChartSeries, KeepsPointsInTheOrderAddedUntilCleared) {
 
 class ChartPainting : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         if (QGuiApplication::instance())
             return;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -68,7 +73,8 @@ protected:
         static QGuiApplication application(argc, argv);
     }
 
-    static PieSeries result(int right, int of) {
+    static PieSeries result(int right, int of)
+    {
         PieSeries series;
         series.AddXY(0, double(right) / of * 100, "% Правильно", green);
         series.AddXY(0, double(of - right) / of * 100, "% Неправильно", red);
@@ -81,7 +87,8 @@ protected:
         gui::PieLayout layout;
     };
 
-    static Rendering render(const PieSeries& series, QSize size) {
+    static Rendering render(const PieSeries& series, QSize size)
+    {
         Rendering rendering{QImage(size + QSize(20, 20), QImage::Format_RGB32), {}};
         rendering.image.fill(Qt::gray);
         const QRect rect(QPoint(10, 10), size);
@@ -93,7 +100,8 @@ protected:
     }
 
     // How many pixels of the image satisfy test(position, colour).
-    template <typename Test> static int countPixels(const QImage& image, Test test) {
+    template <typename Test> static int countPixels(const QImage& image, Test test)
+    {
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -102,14 +110,16 @@ protected:
     }
 
     // Whether p lies inside the ellipse and at least `inset` pixels from its rim.
-    static bool insideEllipse(const QRectF& ellipse, QPoint p, double inset) {
+    static bool insideEllipse(const QRectF& ellipse, QPoint p, double inset)
+    {
         const double dx = (p.x() + 0.5 - ellipse.center().x()) / (ellipse.width() / 2 - inset);
         const double dy = (p.y() + 0.5 - ellipse.center().y()) / (ellipse.height() / 2 - inset);
         return dx * dx + dy * dy <= 1;
     }
 };
 
-TEST_F(ChartPainting, AnEmptySliceLeavesOnlyItsLegendSwatchAndAFullSliceFillsThePie) {
+TEST_F(ChartPainting, AnEmptySliceLeavesOnlyItsLegendSwatchAndAFullSliceFillsThePie)
+{
     for (const int right : {0, 15}) {
         SCOPED_TRACE(right);
         const QColor full = right == 15 ? green : red;
@@ -143,7 +153,8 @@ TEST_F(ChartPainting, AnEmptySliceLeavesOnlyItsLegendSwatchAndAFullSliceFillsThe
     }
 }
 
-TEST_F(ChartPainting, SlicesShareTheFaceInProportionToTheirValues) {
+TEST_F(ChartPainting, SlicesShareTheFaceInProportionToTheirValues)
+{
     const Rendering drawn = render(result(10, 15), {698, 360});
     const auto inFace = [&](QPoint p) { return insideEllipse(drawn.layout.top, p, 0); };
     const double greens =
@@ -154,7 +165,8 @@ TEST_F(ChartPainting, SlicesShareTheFaceInProportionToTheirValues) {
     EXPECT_NEAR(greens / reds, 2.0, 0.05);
 }
 
-TEST_F(ChartPainting, OnlyThePieGrowsWithTheChart) {
+TEST_F(ChartPainting, OnlyThePieGrowsWithTheChart)
+{
     const QSize sizes[] = {{545, 281}, {698, 360}, {1308, 674}};
     for (const int right : {0, 1, 7, 14, 15}) {
         std::vector<QSize> firstBoxes;

@@ -1,0 +1,80 @@
+#include "Application.h"
+
+#include "Display.h"
+#include "Font.h"
+
+#include <QApplication>
+#include <algorithm>
+
+namespace gui {
+
+Application& Application::instance()
+{
+    static Application application;
+    return application;
+}
+
+void Application::Initialize(int& argc, char** argv)
+{
+    if (!QApplication::instance())
+        qtApp_ = std::make_unique<QApplication>(argc, argv);
+    registerFontSubstitutes();
+}
+
+Form* Application::adopt(std::unique_ptr<Form> form)
+{
+    Form* raw = form.get();
+    forms_.push_back(std::move(form));
+    raw->FormCreate();
+    return raw;
+}
+
+void Application::destroy(Form* form)
+{
+    auto it = std::find_if(forms_.begin(), forms_.end(),
+                           [form](const std::unique_ptr<Form>& f) { return f.get() == form; });
+    if (it == forms_.end())
+        return;
+    std::unique_ptr<Form> doomed = std::move(*it);
+    forms_.erase(it);
+    if (mainForm_ == form)
+        mainForm_ = nullptr;
+}
+
+int Application::Run()
+{
+    if (mainForm_ && !terminated_)
+        mainForm_->Show();
+    if (mainForm_ && !terminated_)
+        QApplication::exec();
+    shutdown();
+    return 0;
+}
+
+void Application::terminate()
+{
+    terminated_ = true;
+    QApplication::exit(0);
+}
+
+void Application::reset()
+{
+    // Forms may refer to one another while they go; drop them newest first.
+    while (!forms_.empty())
+        forms_.pop_back();
+    mainForm_ = nullptr;
+    terminated_ = false;
+}
+
+} // namespace gui
+
+namespace gui {
+
+void Application::shutdown()
+{
+    reset();
+    Display::instance().reset();
+    qtApp_.reset();
+}
+
+} // namespace gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "GraphicControl.h"
+#include "chart/PieChart.h"
+
+namespace gui {
+
+// A chart holding one 3D pie series. Only its bounds follow the screen; everything inside keeps
+// its size.
+class Chart : public GraphicControl {
+public:
+    Chart(QWidget* client, const QString& name);
+
+    ControlKind kind() const override { return ControlKind::Chart; }
+
+    PieSeries& series() { return series_; }
+    const PieSeries& series() const { return series_; }
+    // Repaints after the series changed.
+    void refresh() { repaint(); }
+
+    void paint(QPainter& painter) const override;
+
+private:
+    PieSeries series_;
+};
+
+} // namespace gui

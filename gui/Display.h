@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+#include <vector>
+
+namespace gui {
+
+class Form;
+
+// The screen the programs measure and draw on: an area inside one host window. By default the
+// host is full-screen and the display is the largest 4:3 area centred in it; the environment
+// variable TEXTBOOK_DISPLAY=WIDTHxHEIGHT gives a window of exactly that size instead.
+//
+// The display also keeps the stacking order of the forms on it and which of them is active: the
+// modal one, else the topmost visible one.
+class Display : public QObject {
+public:
+    static Display& instance();
+
+    // Sets a windowed display of an exact size; the next use of the display takes it.
+    static void useWindowed(QSize size);
+
+    QWidget* area();
+    int width();
+    int height();
+    static constexpr int PixelsPerInch = 96;
+
+    Form* activeForm() const { return active_; }
+    std::vector<Form*> visibleForms() const;
+
+    // Called by the forms and the message box.
+    void formShown(Form* form);
+    void formHidden(Form* form);
+    void formDestroyed(Form* form);
+    void bringToFront(Form* form);
+    void beginModal(QWidget* window);
+    void endModal(QWidget* window);
+    QWidget* modalWindow() const;
+
+    // Drops all forms and the host window (used between tests).
+    void reset();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Display();
+    void ensureHost();
+    void activate(Form* form);
+    void activateTopmost();
+    bool blockedByModal(QWidget* widget) const;
+
+    QPointer<QWidget> host_;
+    QPointer<QWidget> area_;
+    std::vector<Form*> stack_;
+    std::vector<QPointer<QWidget>> modal_;
+    Form* active_ = nullptr;
+};
+
+// The form a widget belongs to, if any.
+Form* formOf(QWidget* widget);
+
+} // namespace gui

@@ -1,0 +1,240 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "ClientArea.h"
+#include "Display.h"
+#include "LayoutLoader.h"
+#include "WindowFrame.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace gui {
+
+Form::Form(const QString& layoutPath)
+    : QWidget(Display::instance().area())
+    , layoutPath_(layoutPath)
+{
+    hide();
+    client_ = new ClientArea(*this);
+    LayoutLoader::load(*this);
+    setObjectName(className_);
+    const WindowFrame frame = border_ == BorderStyle::Tool ? ToolWindowFrame : WindowFrame{0, 0};
+    setWindowBounds(QRect(0, 0, designClient_.width() + 2 * frame.border,
+                          designClient_.height() + 2 * frame.border + frame.titleHeight));
+}
+
+Form::~Form()
+{
+    Display::instance().formDestroyed(this);
+}
+
+QWidget* Form::clientArea() const
+{
+    return client_;
+}
+
+void Form::fail(const QString& control, const QString& message) const
+{
+    QString text = layoutPath_ + ".yaml";
+    if (!control.isEmpty())
+        text += ": " + control;
+    throw LayoutError((text + ": " + message).toStdString());
+}
+
+void Form::addControl(Control* control, int tabIndex)
+{
+    controls_.push_back(control);
+    if (auto* widget = dynamic_cast<QWidget*>(control);
+        widget && widget->focusPolicy() != Qt::NoFocus)
+        tabStops_.emplace_back(tabIndex, widget);
+}
+
+void Form::setWindowBounds(const QRect& bounds)
+{
+    setGeometry(bounds);
+}
+
+void Form::resizeEvent(QResizeEvent*)
+{
+    if (border_ == BorderStyle::Tool)
+        client_->setGeometry(ToolWindowFrame.client(rect()));
+    else
+        client_->setGeometry(rect());
+}
+
+QRect Form::titleBarRect() const
+{
+    return ToolWindowFrame.titleBar(rect());
+}
+
+void Form::paintEvent(QPaintEvent*)
+{
+    if (border_ != BorderStyle::Tool)
+        return;
+    QPainter painter(this);
+    ToolWindowFrame.paint(painter, rect(), caption_, Display::instance().activeForm() == this);
+}
+
+void Form::mousePressEvent(QMouseEvent* event)
+{
+    if (border_ == BorderStyle::Tool && event->button() == Qt::LeftButton &&
+        ToolWindowFrame.closeBox(rect()).contains(event->position().toPoint()))
+        Close();
+}
+
+Control* Form::findControl(const QString& name) const
+{
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](Control* c) { return c->controlName() == name; });
+    return it == controls_.end() ? nullptr : *it;
+}
+
+void Form::onClick(const QString& name, std::function<void()> handler)
+{
+    Control* control = findControl(name);
+    if (!control)
+        fail(name, "click handler bound to a control that the layout lacks");
+    if (auto* graphic = dynamic_cast<GraphicControl*>(control))
+        graphic->setOnClick(std::move(handler));
+    else if (auto* button = dynamic_cast<BitBtn*>(control))
+        button->setOnClick(std::move(handler));
+    else if (auto* check = dynamic_cast<QAbstractButton*>(control))
+        QObject::connect(check, &QAbstractButton::clicked, check, [handler] { handler(); });
+    else
+        fail(name, "this kind of control takes no clicks");
+}
+
+void Form::Show()
+{
+    if (isHidden())
+        FormShow();
+    show();
+    Display::instance().formShown(this);
+}
+
+int Form::ShowModal()
+{
+    modalResult_ = ModalResult::None;
+    if (isHidden())
+        FormShow();
+    show();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    Display::instance().bringToFront(this);
+    Display::instance().beginModal(this);
+    if (modalResult_ == ModalResult::None)
+        loop.exec();
+    modalLoop_ = nullptr;
+    hide();
+    Display::instance().endModal(this);
+    return modalResult_;
+}
+
+void Form::setModalResult(int result)
+{
+    modalResult_ = result;
+    if (modalLoop_ && result != ModalResult::None)
+        modalLoop_->exit(result);
+}
+
+void Form::Close()
+{
+    if (isModal()) {
+        setModalResult(ModalResult::Cancel);
+        return;
+    }
+    if (Application::instance().mainForm() == this) {
+        Application::instance().terminate();
+        return;
+    }
+    hide();
+    Display::instance().formHidden(this);
+}
+
+std::vector<QWidget*> Form::tabOrder() const
+{
+    std::vector<std::pair<int, QWidget*>> stops = tabStops_;
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<QWidget*> order;
+    for (const auto& [index, widget] : stops)
+        if (!widget->isHidden() && widget->isEnabled())
+            order.push_back(widget);
+    return order;
+}
+
+void Form::restoreFocus()
+{
+    if (lastFocus_ && !lastFocus_->isHidden() && lastFocus_->isEnabled()) {
+        lastFocus_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::vector<QWidget*> order = tabOrder();
+    if (!order.empty())
+        order.front()->setFocus(Qt::TabFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const std::vector<QWidget*> order = tabOrder();
+    QWidget* focus = QApplication::focusWidget();
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (auto* focused = dynamic_cast<BitBtn*>(focus); focused && isAncestorOf(focused)) {
+            focused->click();
+            return true;
+        }
+        for (Control* control : controls_) {
+            auto* button = dynamic_cast<BitBtn*>(control);
+            if (button && button->buttonKind() == ButtonKind::OK && !button->isHidden() &&
+                button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        }
+        return true;
+    }
+    case Qt::Key_Escape:
+        for (Control* control : controls_) {
+            auto* button = dynamic_cast<BitBtn*>(control);
+            if (button && button->buttonKind() == ButtonKind::Cancel && !button->isHidden() &&
+                button->isEnabled()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        if (order.empty())
+            return true;
+        const bool back = key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier);
+        auto it = std::find(order.begin(), order.end(), focus);
+        int index = it == order.end() ? (back ? 0 : -1) : int(it - order.begin());
+        index = (index + (back ? -1 : 1) + int(order.size())) % int(order.size());
+        order[index]->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+GraphicControl* Form::graphicControlAt(const QPoint& clientPoint) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        auto* graphic = dynamic_cast<GraphicControl*>(*it);
+        if (graphic && graphic->isShown() && graphic->bounds().contains(clientPoint))
+            return graphic;
+    }
+    return nullptr;
+}
+
+} // namespace gui

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "BitBtn.h"
+#include "ButtonControls.h"
+#include "Chart.h"
+#include "Color.h"
+#include "Image.h"
+#include "Label.h"
+#include "LayoutError.h"
+#include "Shape.h"
+#include "StatusBar.h"
+#include "Timer.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+
+namespace gui {
+
+enum class BorderStyle { None, Tool };
+
+namespace ModalResult {
+inline constexpr int None = 0;
+inline constexpr int OK = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Ignore = 5;
+} // namespace ModalResult
+
+class ClientArea;
+
+// A screen: a window on the display with a layout of controls and its event handlers. It is
+// created hidden; Show puts it on top of the others without waiting.
+class Form : public QWidget {
+public:
+    // Loads the layout at the resource path (for example "adverbs/test/unit28").
+    explicit Form(const QString& layoutPath);
+    ~Form() override;
+
+    // Creation handler: runs once the layout is loaded, through Application.
+    virtual void FormCreate() {}
+    // Show handler: runs each time the form is made visible, before it appears.
+    virtual void FormShow() {}
+    // Activate handler: runs whenever the form becomes the active form.
+    virtual void FormActivate() {}
+
+    void Show();
+    // Shows the form modally: other forms take no input until a modal result is set; returns it.
+    int ShowModal();
+    // Hides the form; on the main form ends the program; on a modal form ends the modal run.
+    void Close();
+
+    bool isModal() const { return modalLoop_ != nullptr; }
+    int modalResult() const { return modalResult_; }
+    void setModalResult(int result);
+
+    QString className() const { return className_; }
+    QString layoutPath() const { return layoutPath_; }
+    QString caption() const { return caption_; }
+    QSize designClientSize() const { return designClient_; }
+    BorderStyle borderStyle() const { return border_; }
+    Color color() const { return color_; }
+    QWidget* clientArea() const;
+
+    // The window's bounds on the display (the frame of a tool window included).
+    void setWindowBounds(const QRect& bounds);
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* findControl(const QString& name) const;
+    template <class T> T& get(const QString& name) const;
+    Label& label(const QString& name) const { return get<Label>(name); }
+    BitBtn& button(const QString& name) const { return get<BitBtn>(name); }
+    RadioButton& radio(const QString& name) const { return get<RadioButton>(name); }
+    CheckBox& checkBox(const QString& name) const { return get<CheckBox>(name); }
+    Image& image(const QString& name) const { return get<Image>(name); }
+    Shape& shape(const QString& name) const { return get<Shape>(name); }
+
+    // Binds a click handler to a label, shape, image, button, radio button or check box.
+    void onClick(const QString& name, std::function<void()> handler);
+
+    // Keyboard handling of the active form: Enter, Esc, Tab. Returns whether the key was used.
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    // Gives the keyboard focus back to the control that had it, else to the first in tab order.
+    void restoreFocus();
+    void rememberFocus(QWidget* widget) { lastFocus_ = widget; }
+    std::vector<QWidget*> tabOrder() const;
+
+    // The graphic control that a click at the client point reaches (the topmost visible one).
+    GraphicControl* graphicControlAt(const QPoint& clientPoint) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class LayoutLoader;
+    friend class LayoutBuilder;
+    [[noreturn]] void fail(const QString& control, const QString& message) const;
+    void addControl(Control* control, int tabIndex);
+    QRect titleBarRect() const;
+
+    QString layoutPath_;
+    QString className_;
+    QString caption_;
+    QSize designClient_;
+    BorderStyle border_ = BorderStyle::None;
+    Color color_ = clWhite;
+    ClientArea* client_ = nullptr;
+    std::vector<Control*> controls_;
+    std::vector<std::pair<int, QWidget*>> tabStops_;
+    QPointer<QWidget> lastFocus_;
+    QEventLoop* modalLoop_ = nullptr;
+    int modalResult_ = ModalResult::None;
+};
+
+template <class T> T& Form::get(const QString& name) const
+{
+    Control* control = findControl(name);
+    if (!control)
+        fail(name, "no such control");
+    T* typed = dynamic_cast<T*>(control);
+    if (!typed)
+        fail(name, "control of another kind");
+    return *typed;
+}
+
+} // namespace gui

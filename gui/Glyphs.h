@@ -1,0 +1,12 @@
+#pragma once
+
+#include "BitBtn.h"
+
+#include <QIcon>
+
+namespace gui {
+
+// The picture a button kind shows left of its caption.
+QIcon buttonGlyph(ButtonKind kind);
+
+} // namespace gui

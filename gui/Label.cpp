@@ -1,0 +1,58 @@
+#include "Label.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace gui {
+
+Label::Label(QWidget* client, const QString& name)
+    : GraphicControl(client, name)
+{
+}
+
+void Label::setText(const QString& text)
+{
+    text_ = text;
+    fitToText();
+}
+
+void Label::setFont(const Font& font)
+{
+    font_ = font;
+    fitToText();
+}
+
+void Label::setColor(Color color)
+{
+    font_.color = color;
+    repaint();
+}
+
+void Label::setFontSize(int size)
+{
+    font_.size = size;
+    fitToText();
+}
+
+void Label::setBounds(const QRect& bounds)
+{
+    rect_.moveTopLeft(bounds.topLeft());
+    fitToText();
+}
+
+void Label::fitToText()
+{
+    const QFontMetrics metrics(font_.toQFont());
+    rect_.setSize(QSize(metrics.horizontalAdvance(text_), metrics.height()));
+    repaint();
+}
+
+void Label::paint(QPainter& painter) const
+{
+    painter.setFont(font_.toQFont());
+    painter.setPen(font_.color.toQColor());
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(QPoint(rect_.left(), rect_.top() + metrics.ascent()), text_);
+}
+
+} // namespace gui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Font.h"
+#include "GraphicControl.h"
+
+namespace gui {
+
+// A transparent one-line text that sizes itself to its text. Its font colour doubles as the
+// state of an option label.
+class Label : public GraphicControl {
+public:
+    Label(QWidget* client, const QString& name);
+
+    ControlKind kind() const override { return ControlKind::Label; }
+
+    QString text() const { return text_; }
+    void setText(const QString& text);
+
+    const Font& font() const { return font_; }
+    void setFont(const Font& font);
+    Color color() const { return font_.color; }
+    void setColor(Color color);
+
+    int fontSize() const override { return font_.size; }
+    void setFontSize(int size) override;
+    // Only the position is taken: width and height follow the text.
+    void setBounds(const QRect& bounds) override;
+
+    void paint(QPainter& painter) const override;
+
+private:
+    void fitToText();
+
+    QString text_;
+    Font font_;
+};
+
+} // namespace gui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Control.h"
+#include "Font.h"
+
+#include <QWidget>
+
+namespace gui {
+
+// A control that is a real Qt widget on the form's client area, above every graphic control.
+template <class Widget, ControlKind Kind> class WindowedControl : public Widget, public Control {
+public:
+    WindowedControl(QWidget* client, const QString& name)
+        : Widget(client)
+    {
+        this->setObjectName(name);
+    }
+
+    ControlKind kind() const override { return Kind; }
+    QString controlName() const override { return this->objectName(); }
+    QRect bounds() const override { return this->geometry(); }
+    void setBounds(const QRect& bounds) override { this->setGeometry(bounds); }
+    bool isShown() const override { return !this->isHidden(); }
+    void setShown(bool shown) override { this->setVisible(shown); }
+
+    int fontSize() const override { return font_.size; }
+    void setFontSize(int size) override
+    {
+        Font font = font_;
+        font.size = size;
+        setTextFont(font);
+    }
+    const Font& textFont() const { return font_; }
+    void setTextFont(const Font& font)
+    {
+        font_ = font;
+        this->setFont(font.toQFont());
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::ButtonText, font.color.toQColor());
+        palette.setColor(QPalette::WindowText, font.color.toQColor());
+        palette.setColor(QPalette::Text, font.color.toQColor());
+        this->setPalette(palette);
+    }
+
+private:
+    Font font_;
+};
+
+} // namespace gui

@@ -1,0 +1,85 @@
+#include "Fitting.h"
+
+#include "Display.h"
+#include "Form.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace frame {
+
+double scaleFactorFor(int screenWidth)
+{
+    return static_cast<double>(static_cast<long double>(screenWidth) /
+                               static_cast<long double>(DesignWidth));
+}
+
+int scaleValue(int value, double scaleFactor)
+{
+    // nearbyint rounds in the current mode, which is to nearest with ties to even unless changed.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const long double product =
+        static_cast<long double>(value) * static_cast<long double>(scaleFactor);
+    const long double rounded = std::nearbyintl(product);
+    std::fesetround(previous);
+    return static_cast<int>(rounded);
+}
+
+QRect placementBounds(Placement placement, int screenWidth, int screenHeight)
+{
+    const int half = screenHeight / 2;
+    switch (placement) {
+    case Placement::TopHalf:
+        return QRect(0, 0, screenWidth, half);
+    case Placement::AdverbsPractice:
+        return QRect(0, half, screenWidth, screenHeight);
+    case Placement::ParticiplePractice:
+        return QRect(0, half, screenWidth, half);
+    case Placement::FullScreen:
+        break;
+    }
+    return QRect(0, 0, screenWidth, screenHeight);
+}
+
+void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exceptions)
+{
+    gui::Display& display = gui::Display::instance();
+    const int screenWidth = display.width();
+    const int screenHeight = display.height();
+    const double factor = scaleFactorFor(screenWidth);
+    form.setWindowBounds(placementBounds(placement, screenWidth, screenHeight));
+
+    auto scale = [factor](int value) { return scaleValue(value, factor); };
+    for (gui::Control* control : form.controls()) {
+        const QRect design = control->bounds();
+        const bool keepSize = exceptions.keepSize.contains(control->controlName());
+        const bool keepWidth = keepSize || exceptions.keepWidth.contains(control->controlName());
+        const QRect fitted(scale(design.left()), scale(design.top()),
+                           keepWidth ? design.width() : scale(design.width()),
+                           keepSize ? design.height() : scale(design.height()));
+        switch (control->kind()) {
+        case gui::ControlKind::BitBtn:
+        case gui::ControlKind::RadioButton:
+        case gui::ControlKind::CheckBox:
+            control->setFontSize(scale(control->fontSize()));
+            control->setBounds(fitted);
+            break;
+        case gui::ControlKind::Label:
+            control->setFontSize(scale(control->fontSize()));
+            control->setBounds(QRect(fitted.topLeft(), design.size()));
+            break;
+        case gui::ControlKind::Shape:
+        case gui::ControlKind::Image:
+        case gui::ControlKind::Chart:
+        case gui::ControlKind::Edit:
+            control->setBounds(fitted);
+            break;
+        case gui::ControlKind::StatusBar:
+        case gui::ControlKind::Timer:
+            break;
+        }
+    }
+}
+
+} // namespace frame

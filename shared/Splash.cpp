@@ -1,0 +1,50 @@
+#include "Splash.h"
+
+#include "Fitting.h"
+#include "RussianPlural.h"
+
+namespace frame {
+
+TLogo::TLogo(const QString& layoutPath)
+    : Form(layoutPath)
+{
+    get<gui::Timer>("Timer1").setOnTimer([this] { Timer1Timer(); });
+    onClick("BitBtn1", [this] { BitBtn1Click(); });
+}
+
+QString TLogo::countdownText(int seconds)
+{
+    return "Подождите..." + QString::number(seconds) + " " +
+           pluralForm(seconds, "секунду", "секунды", "секунд");
+}
+
+QString TLogo::readyText()
+{
+    return "Нажмите \"Далее\" для продолжения";
+}
+
+void TLogo::FormCreate()
+{
+    FitToScreen(*this, FullScreenPlacement);
+    countdown_ = CountdownStart;
+    get<gui::StatusBar>("StatusBar1").setPanelText(0, countdownText(countdown_));
+}
+
+void TLogo::Timer1Timer()
+{
+    countdown_ -= 1;
+    auto& status = get<gui::StatusBar>("StatusBar1");
+    status.setPanelText(0, countdownText(countdown_));
+    if (countdown_ == 0) {
+        status.setPanelText(0, readyText());
+        button("BitBtn1").setShown(true);
+        get<gui::Timer>("Timer1").setEnabled(false);
+    }
+}
+
+void TLogo::BitBtn1Click()
+{
+    Close();
+}
+
+} // namespace frame

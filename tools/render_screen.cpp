@@ -1,0 +1,80 @@
+// Renders screens of a program, in their start state, to PNG files at a given display size.
+//
+//   render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT
+//
+// With a class name OUTPUT is the PNG file; with "all" it is a folder that receives CLASS.png
+// for every screen of the program.
+
+#include "Application.h"
+#include "Display.h"
+#include "Form.h"
+#include "ProgramScreens.h"
+#include "Screens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT\n");
+    return 2;
+}
+
+bool render(const QString& className, const QString& file)
+{
+    gui::Form* form = frame::createScreen(className);
+    form->show();
+    form->raise();
+    const bool saved = gui::Display::instance().area()->grab().save(file, "PNG");
+    form->hide();
+    gui::Application::instance().reset();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 5)
+        return usage();
+    const QString program = argv[1];
+    const QString which = argv[2];
+    const QStringList size = QString(argv[3]).split('x');
+    const QString output = argv[4];
+    if (size.size() != 2 || (program != "adverbs" && program != "russian"))
+        return usage();
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    gui::Display::useWindowed(QSize(size[0].toInt(), size[1].toInt()));
+    gui::Application& application = gui::Application::instance();
+    application.Initialize(argc, argv);
+    const QStringList classes = tools::registerProgram(program);
+
+    // Screens that run another one modally while they are made (a splash) get it closed at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* modal = dynamic_cast<gui::Form*>(gui::Display::instance().modalWindow()))
+            modal->Close();
+    });
+    closer.start(10);
+
+    int failures = 0;
+    try {
+        if (which == "all") {
+            QDir().mkpath(output);
+            for (const QString& className : classes)
+                failures += render(className, output + "/" + className + ".png") ? 0 : 1;
+        } else {
+            failures += render(which, output) ? 0 : 1;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        failures += 1;
+    }
+    application.shutdown();
+    return failures == 0 ? 0 : 1;
+}
