@@ -45,8 +45,11 @@ int Application::Run()
 {
     if (mainForm_ && !terminated_)
         mainForm_->Show();
-    if (mainForm_ && !terminated_)
+    if (mainForm_ && !terminated_) {
+        running_ = true;
         QApplication::exec();
+        running_ = false;
+    }
     shutdown();
     return 0;
 }
@@ -54,7 +57,9 @@ int Application::Run()
 void Application::terminate()
 {
     terminated_ = true;
-    QApplication::exit(0);
+    // Outside the program's loop an exit request would make every later loop return at once.
+    if (running_)
+        QApplication::exit(0);
 }
 
 void Application::reset()

@@ -72,6 +72,7 @@ private:
     std::vector<std::unique_ptr<Form>> forms_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool running_ = false;
 };
 
 } // namespace gui

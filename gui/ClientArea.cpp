@@ -49,11 +49,4 @@ void ClientArea::mouseMoveEvent(QMouseEvent* event)
     setCursor(hovered ? hovered->cursor() : Qt::ArrowCursor);
 }
 
-void ClientArea::resizeEvent(QResizeEvent*)
-{
-    for (Control* control : form_.controls())
-        if (auto* bar = dynamic_cast<StatusBar*>(control))
-            bar->alignToBottom();
-}
-
 } // namespace gui

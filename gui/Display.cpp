@@ -108,6 +108,8 @@ void Display::ensureHost()
         area_->setGeometry(centred4by3(screen.size()));
         host_->showFullScreen();
     }
+    host_->activateWindow();
+    QApplication::setActiveWindow(host_);
 }
 
 QWidget* Display::area()

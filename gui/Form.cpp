@@ -56,14 +56,11 @@ void Form::addControl(Control* control, int tabIndex)
 void Form::setWindowBounds(const QRect& bounds)
 {
     setGeometry(bounds);
-}
-
-void Form::resizeEvent(QResizeEvent*)
-{
-    if (border_ == BorderStyle::Tool)
-        client_->setGeometry(ToolWindowFrame.client(rect()));
-    else
-        client_->setGeometry(rect());
+    // Hidden widgets get their resize events only when shown; lay out the client area now.
+    client_->setGeometry(border_ == BorderStyle::Tool ? ToolWindowFrame.client(rect()) : rect());
+    for (Control* control : controls_)
+        if (auto* bar = dynamic_cast<StatusBar*>(control))
+            bar->alignToBottom();
 }
 
 QRect Form::titleBarRect() const

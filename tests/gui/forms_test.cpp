@@ -1,0 +1,152 @@
+#include "GuiTest.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace {
+
+using testing_support::clickControl;
+using testing_support::GuiTest;
+
+// A form that counts its activations and shows modally on demand.
+class CountingForm : public gui::Form {
+public:
+    explicit CountingForm(const QString& layout = "tests/gui/layouts/layers")
+        : Form(layout)
+    {
+    }
+    void FormShow() override { ++shows; }
+    void FormActivate() override { ++activations; }
+    int shows = 0;
+    int activations = 0;
+};
+
+using FormsTest = GuiTest;
+
+TEST_F(FormsTest, TheActiveFormIsTheTopmostVisibleOne)
+{
+    auto* bottom = gui::Application::instance().create<CountingForm>();
+    auto* top = gui::Application::instance().create<CountingForm>();
+    bottom->Show();
+    top->Show();
+    gui::Display& display = gui::Display::instance();
+    EXPECT_EQ(display.activeForm(), top);
+    EXPECT_EQ(bottom->activations, 1);
+
+    // Hiding the active form activates the next visible one down and runs its handler.
+    top->Close();
+    EXPECT_EQ(display.activeForm(), bottom);
+    EXPECT_EQ(bottom->activations, 2);
+    EXPECT_EQ(bottom->shows, 1);
+}
+
+TEST_F(FormsTest, ClickingAFormRaisesAndActivatesIt)
+{
+    auto* first = gui::Application::instance().create<CountingForm>();
+    auto* second = gui::Application::instance().create<CountingForm>();
+    first->Show();
+    second->Show();
+    second->setWindowBounds(QRect(400, 300, 300, 200));
+    QTest::mouseClick(first->clientArea(), Qt::LeftButton, Qt::NoModifier, QPoint(250, 150));
+    EXPECT_EQ(gui::Display::instance().activeForm(), first);
+    EXPECT_EQ(gui::Display::instance().visibleForms().back(), first);
+    EXPECT_EQ(first->activations, 2);
+}
+
+TEST_F(FormsTest, ClicksReachTheTopmostGraphicControl)
+{
+    auto* form = gui::Application::instance().create<CountingForm>();
+    form->Show();
+    QStringList clicks;
+    for (const char* name : {"Shape1", "Label1", "Shape2"})
+        form->onClick(name, [&clicks, name] { clicks.append(name); });
+    // Shape2 lies over the label, which lies over Shape1.
+    QTest::mouseClick(form->clientArea(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 25));
+    QTest::mouseClick(form->clientArea(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 55));
+    EXPECT_EQ(clicks, (QStringList{"Shape2", "Shape1"}));
+
+    form->shape("Shape2").setShown(false);
+    clickControl(*form, "Label1");
+    EXPECT_EQ(clicks.last(), "Label1");
+}
+
+TEST_F(FormsTest, LaterControlsPaintOverEarlierOnes)
+{
+    auto* form = gui::Application::instance().create<CountingForm>();
+    form->Show();
+    const QImage picture = form->clientArea()->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(30, 40), QColor(255, 0, 0));      // Shape2 over Shape1
+    EXPECT_EQ(picture.pixelColor(80, 50), QColor(255, 255, 0));    // Shape1 alone
+    EXPECT_EQ(picture.pixelColor(10, 10), QColor(0, 0, 0));        // the outline's corner
+    EXPECT_EQ(picture.pixelColor(109, 59), QColor(0, 0, 0));       // its last pixel
+    EXPECT_EQ(picture.pixelColor(110, 60), QColor(255, 255, 255)); // outside the bounds
+    // The picture is drawn at its natural size in the top-left corner of the image.
+    EXPECT_EQ(picture.pixelColor(185, 45), QColor(255, 255, 255));
+}
+
+TEST_F(FormsTest, TheStatusBarSpansTheBottomWithItsLastPanelToTheEdge)
+{
+    auto* form = gui::Application::instance().create<CountingForm>();
+    auto& bar = form->get<gui::StatusBar>("StatusBar1");
+    EXPECT_EQ(bar.bounds(), QRect(0, 200 - 19, 300, 19));
+    bar.setPanelText(1, "правая");
+    EXPECT_EQ(bar.panelText(1), "правая");
+    form->setWindowBounds(QRect(0, 0, 800, 600));
+    EXPECT_EQ(bar.bounds(), QRect(0, 600 - 19, 800, 19));
+}
+
+TEST_F(FormsTest, ShowModalReturnsTheResultOfTheButtonKind)
+{
+    auto* form = gui::Application::instance().create<CountingForm>("tests/gui/layouts/modal");
+    const std::pair<const char*, int> cases[] = {
+        {"BitBtn1", gui::ModalResult::OK},
+        {"BitBtn2", gui::ModalResult::Cancel},
+        {"BitBtn3", gui::ModalResult::Ignore},
+    };
+    for (const auto& [name, expected] : cases) {
+        QTimer::singleShot(0, form, [form, name = QString(name)] { form->button(name).click(); });
+        EXPECT_EQ(form->ShowModal(), expected) << name;
+        EXPECT_TRUE(form->isHidden());
+    }
+    // Close on a modal form ends the run with the cancel result.
+    QTimer::singleShot(0, form, [form] { form->Close(); });
+    EXPECT_EQ(form->ShowModal(), gui::ModalResult::Cancel);
+}
+
+TEST_F(FormsTest, AModalRunBlocksOtherFormsButNotTimers)
+{
+    auto* other = gui::Application::instance().create<CountingForm>();
+    other->Show();
+    int otherClicks = 0;
+    other->onClick("Shape1", [&otherClicks] { ++otherClicks; });
+
+    auto* modal = gui::Application::instance().create<CountingForm>("tests/gui/layouts/modal");
+    int ticks = 0;
+    modal->get<gui::Timer>("Timer1").setOnTimer([&] {
+        if (++ticks == 1)
+            clickControl(*other, "Shape1");
+        if (ticks == 5)
+            modal->Close();
+    });
+    EXPECT_EQ(modal->ShowModal(), gui::ModalResult::Cancel);
+    EXPECT_EQ(ticks, 5);
+    EXPECT_EQ(otherClicks, 0);
+    EXPECT_EQ(gui::Display::instance().activeForm(), other);
+
+    clickControl(*other, "Shape1");
+    EXPECT_EQ(otherClicks, 1);
+}
+
+TEST_F(FormsTest, ClosingTheMainFormEndsTheProgram)
+{
+    auto* menu = gui::Application::instance().CreateForm<CountingForm>();
+    auto* page = gui::Application::instance().CreateForm<CountingForm>();
+    EXPECT_EQ(gui::Application::instance().mainForm(), menu);
+    page->Show();
+    page->Close();
+    EXPECT_FALSE(gui::Application::instance().terminated());
+    menu->Close();
+    EXPECT_TRUE(gui::Application::instance().terminated());
+}
+
+} // namespace

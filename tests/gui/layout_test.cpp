@@ -1,0 +1,110 @@
+#include "GuiTest.h"
+
+#include "LayoutError.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+using testing_support::GuiTest;
+
+class LayoutTest : public GuiTest {
+protected:
+    gui::Form* load(const QString& name)
+    {
+        return gui::Application::instance().create<gui::Form>("tests/gui/layouts/" + name);
+    }
+
+    // The message of the LayoutError that loading the layout raises.
+    std::string errorOf(const QString& name)
+    {
+        try {
+            load(name);
+        } catch (const gui::LayoutError& error) {
+            return error.what();
+        }
+        return "no error";
+    }
+};
+
+TEST_F(LayoutTest, ErrorsNameTheFileAndTheControl)
+{
+    EXPECT_EQ(errorOf("unknown_key"),
+              "tests/gui/layouts/unknown_key.yaml: Label1: unknown key 'txt'");
+    EXPECT_EQ(errorOf("duplicate"), "tests/gui/layouts/duplicate.yaml: Label1: duplicate name");
+    EXPECT_EQ(errorOf("untyped"),
+              "tests/gui/layouts/untyped.yaml: Button1: the name gives no control type");
+    EXPECT_EQ(errorOf("no_such_layout"), "tests/gui/layouts/no_such_layout.yaml: layout not found");
+    EXPECT_NE(errorOf("malformed").find("malformed.yaml: malformed"), std::string::npos);
+    const std::string picture = errorOf("bad_picture");
+    EXPECT_NE(picture.find("bad_picture.yaml: Image1: picture no_such_picture.jpg"),
+              std::string::npos)
+        << picture;
+}
+
+TEST_F(LayoutTest, HandlerForAMissingControlIsAnError)
+{
+    gui::Form* form = load("keys");
+    try {
+        form->onClick("Label9", [] {});
+        FAIL() << "binding to a missing control must fail";
+    } catch (const gui::LayoutError& error) {
+        EXPECT_STREQ(error.what(), "tests/gui/layouts/keys.yaml: Label9: click handler bound to a "
+                                   "control that the layout lacks");
+    }
+    EXPECT_THROW(form->label("BitBtn1"), gui::LayoutError);
+}
+
+TEST_F(LayoutTest, ControlsTakeTheirPropertiesFromTheLayout)
+{
+    gui::Form* form = load("keys");
+    EXPECT_EQ(form->className(), "TKeys");
+    EXPECT_EQ(form->designClientSize(), QSize(400, 200));
+    EXPECT_EQ(form->button("BitBtn1").bounds(), QRect(8, 100, 90, 25));
+    EXPECT_EQ(form->button("BitBtn2").buttonKind(), gui::ButtonKind::OK);
+    // A button without a caption of its own shows its kind's stock caption.
+    EXPECT_EQ(form->button("BitBtn4").text(), "OK");
+    EXPECT_EQ(form->button("BitBtn5").text(), "Выход");
+
+    const gui::Label& label = form->label("Label1");
+    EXPECT_EQ(label.font().name, "Times New Roman");
+    EXPECT_EQ(label.font().size, 12);
+    EXPECT_EQ(label.color(), gui::clWindowText);
+    EXPECT_EQ(label.cursor(), Qt::PointingHandCursor);
+}
+
+TEST_F(LayoutTest, LabelsSizeThemselvesToOneLineOfText)
+{
+    gui::Form* form = load("keys");
+    gui::Label& label = form->label("Label1");
+    const QFontMetrics metrics(label.font().toQFont());
+    EXPECT_EQ(label.bounds().size(), QSize(metrics.horizontalAdvance("Кнопки"), metrics.height()));
+
+    label.setText("Кнопки и поля");
+    EXPECT_EQ(label.bounds().width(), metrics.horizontalAdvance("Кнопки и поля"));
+    label.setFontSize(24);
+    EXPECT_GT(label.bounds().height(), metrics.height());
+    EXPECT_EQ(label.bounds().topLeft(), QPoint(8, 8));
+}
+
+TEST_F(LayoutTest, FontSizesBecomePixelHeightsAt96PixelsPerInch)
+{
+    const std::pair<int, int> table[] = {{8, 11},  {10, 13}, {12, 16}, {14, 19}, {16, 21},
+                                         {18, 24}, {20, 27}, {22, 29}, {24, 32}, {28, 37},
+                                         {36, 48}, {48, 64}, {72, 96}};
+    for (const auto& [points, pixels] : table)
+        EXPECT_EQ(gui::pixelHeight(points), pixels) << points << " pt";
+}
+
+TEST_F(LayoutTest, ColoursKeepSystemColoursApart)
+{
+    EXPECT_EQ(gui::parseColor("clBlue"), gui::clBlue);
+    EXPECT_EQ(gui::parseColor("$80FFFF")->toQColor(), QColor(255, 255, 128));
+    EXPECT_EQ(gui::parseColor("$0000FF"), gui::clRed);
+    EXPECT_NE(gui::clWindowText, gui::clBlack);
+    EXPECT_EQ(gui::clWindowText.toQColor(), gui::clBlack.toQColor());
+    EXPECT_FALSE(gui::parseColor("clPurple"));
+    EXPECT_FALSE(gui::parseColor("$GG0000"));
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Application.h"
+#include "Display.h"
+#include "Form.h"
+#include "MessageBox.h"
+
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+// A headless test of screens: a windowed display of a chosen size, message boxes recorded and
+// dismissed at once, and every form destroyed after each test.
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts over with a display of another size.
+    void useDisplay(int width, int height);
+
+    // The texts of the message boxes shown so far, oldest first.
+    QStringList messages;
+
+    // Lets queued events run (timers that are due, deferred deletions, paints).
+    static void processEvents();
+};
+
+// Installs the recording of message boxes; tests that keep boxes open can set their own observer.
+void recordMessages(QStringList& into);
+
+// Clicks a graphic control (a label, shape or image) the way the mouse does, at its centre.
+void clickControl(gui::Form& form, const QString& name);
+// Sends a key press and release to the widget that has the keyboard focus, else to the form.
+void pressKey(gui::Form& form, int key);
+
+} // namespace testing_support
