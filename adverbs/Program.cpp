@@ -4,6 +4,7 @@
 #include "Screens.h"
 #include "Splash.h"
 #include "frame/MainMenu.h"
+#include "test/TestScreens.h"
 
 namespace adverbs {
 
@@ -12,6 +13,7 @@ void registerScreens()
     frame::registerScreen("TMain", [] { return std::make_unique<TMain>(); });
     frame::registerScreen("TLogo",
                           [] { return std::make_unique<frame::TLogo>("adverbs/frame/logo1"); });
+    registerTestScreens();
 }
 
 int run(int argc, char** argv)

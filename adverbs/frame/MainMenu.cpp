@@ -13,8 +13,7 @@ TMain::TMain()
         onClick("Label2", [this] { Label2Click(); });
     if (frame::isRegistered("TForm16"))
         onClick("Label3", [this] { Label3Click(); });
-    if (frame::isRegistered("TForm28"))
-        onClick("Label4", [this] { Label4Click(); });
+    onClick("Label4", [this] { Label4Click(); });
 }
 
 void TMain::FormCreate()
