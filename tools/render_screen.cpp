@@ -1,9 +1,10 @@
 // Renders screens of a program, in their start state, to PNG files at a given display size.
 //
-//   render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT
+//   render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT [RIGHT]
 //
 // With a class name OUTPUT is the PNG file; with "all" it is a folder that receives CLASS.png
-// for every screen of the program.
+// for every screen of the program. RIGHT counts the test questions taken as answered right (the
+// first ones; none by default), for the result screens.
 
 #include "Application.h"
 #include "Display.h"
@@ -20,7 +21,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT\n");
+    std::fprintf(stderr,
+                 "usage: render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT [RIGHT]\n");
     return 2;
 }
 
@@ -39,7 +41,7 @@ bool render(const QString& className, const QString& file)
 
 int main(int argc, char** argv)
 {
-    if (argc != 5)
+    if (argc != 5 && argc != 6)
         return usage();
     const QString program = argv[1];
     const QString which = argv[2];
@@ -53,6 +55,8 @@ int main(int argc, char** argv)
     gui::Application& application = gui::Application::instance();
     application.Initialize(argc, argv);
     const QStringList classes = tools::registerProgram(program);
+    if (argc == 6)
+        tools::setRightAnswers(program, QString(argv[5]).toInt());
 
     // Screens that run another one modally while they are made (a splash) get it closed at once.
     QTimer closer;
