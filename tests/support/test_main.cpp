@@ -1,11 +1,13 @@
 #include "Application.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_RUNTIME_DIR", "/tmp");
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     gui::Application& application = gui::Application::instance();
     application.Initialize(argc, argv);
