@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ExerciseScreen.h"
+#include "Options.h"
+
+#include <vector>
+
+namespace frame {
+
+// A fixed group of option labels of which the pupil chooses one; key is the right one.
+struct ChoiceGroup {
+    QStringList options;
+    QString key;
+};
+
+// Groups of options under one choice-group rule. Right: the key of every group chosen.
+struct ChoiceGroupDeclaration {
+    ExerciseFrame frame;
+    ChoiceRule rule;
+    std::vector<ChoiceGroup> groups;
+};
+
+class ChoiceGroupExercise : public ExerciseScreen {
+public:
+    explicit ChoiceGroupExercise(ChoiceGroupDeclaration declaration);
+
+protected:
+    bool answerIsRight() const override;
+
+private:
+    std::vector<ChoiceGroup> groups_;
+};
+
+} // namespace frame
