@@ -1,0 +1,41 @@
+#include "CompletionStep.h"
+
+#include "Form.h"
+#include "Messages.h"
+#include "PracticeChain.h"
+#include "PracticeProgress.h"
+#include "Screens.h"
+
+namespace adverbs {
+
+bool openIfPresent(const QString& screen)
+{
+    if (!frame::isRegistered(screen))
+        return false;
+    frame::OpenForm(screen);
+    return true;
+}
+
+void completeStep(gui::Form& screen, Praise praise)
+{
+    const ChainLink& link = chainLink(screen.className());
+    PracticeProgress& progress = practiceProgress();
+    if (link.completes)
+        progress.PracticeDone[*link.completes] = true;
+    if (praise == Praise::Shown)
+        frame::PraiseMessage();
+    const bool congratulate = link.completes && CompletionGate(progress);
+
+    // Closing hands activation to the screen below; when that is the practice menu, its own gate
+    // may open the congratulation before this screen gets to, so it is opened only once.
+    screen.Close();
+    if (congratulate) {
+        if (!progress.CongratsShown)
+            openIfPresent(CongratulationScreen);
+        return;
+    }
+    if (!link.next.isEmpty())
+        openIfPresent(link.next);
+}
+
+} // namespace adverbs

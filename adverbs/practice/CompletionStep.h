@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace gui {
+class Form;
+}
+
+namespace adverbs {
+
+enum class Praise { Shown, Skipped };
+
+// What an exercise screen does after a right answer (and its revealed pictures): record its
+// exercise as done if it completes one, praise, then close and open the congratulation when the
+// completion gate holds, else the next screen of the chain. A screen whose successor is not part
+// of the program yet just closes.
+void completeStep(gui::Form& screen, Praise praise);
+
+// Opens the screen if the program has it; false otherwise.
+bool openIfPresent(const QString& screen);
+
+} // namespace adverbs
