@@ -14,6 +14,7 @@ void registerScreens()
     frame::registerScreen("TLogo",
                           [] { return std::make_unique<frame::TLogo>("adverbs/frame/logo1"); });
     registerTestScreens();
+    registerPracticeScreens();
 }
 
 int run(int argc, char** argv)

@@ -11,8 +11,7 @@ TMain::TMain()
     // An entry is live once the screen it opens is part of the program.
     if (frame::isRegistered("TForm1"))
         onClick("Label2", [this] { Label2Click(); });
-    if (frame::isRegistered("TForm16"))
-        onClick("Label3", [this] { Label3Click(); });
+    onClick("Label3", [this] { Label3Click(); });
     onClick("Label4", [this] { Label4Click(); });
 }
 

@@ -1,0 +1,76 @@
+#include "PracticeMenu.h"
+
+#include "CompletionStep.h"
+#include "Fitting.h"
+#include "PracticeChain.h"
+#include "PracticeProgress.h"
+#include "Screens.h"
+
+#include <array>
+
+namespace adverbs {
+namespace {
+
+struct MenuItem {
+    const char* label;
+    const char* doneMark;
+    const char* firstScreen;
+};
+
+// In the order of PracticeDone.
+constexpr std::array<MenuItem, PracticeProgress::ExerciseCount> items = {{
+    {"Label13", "Label12", "TForm17"},
+    {"Label2", "Label14", "TForm18"},
+    {"Label3", "Label15", "TForm20"},
+    {"Label4", "Label16", "TForm21"},
+    {"Label5", "Label17", "TForm22"},
+    {"Label6", "Label18", "TForm23"},
+    {"Label8", "Label19", "TForm24"},
+    {"Label9", "Label20", "TForm25"},
+    {"Label10", "Label21", "TForm26"},
+    {"Label22", "Label23", "TForm45"},
+}};
+
+} // namespace
+
+TForm16::TForm16()
+    : Form("adverbs/practice/unit16")
+{
+    // An item is live once its first screen is part of the program. The menu stays open under
+    // the exercise.
+    for (const MenuItem& item : items)
+        if (frame::isRegistered(item.firstScreen))
+            onClick(item.label, [screen = QString(item.firstScreen)] { frame::OpenForm(screen); });
+    // The marks only inform: they take no clicks and keep the arrow cursor.
+    for (const MenuItem& item : items)
+        label(item.doneMark).setCursor(Qt::ArrowCursor);
+    onClick("BitBtn2", [this] { BitBtn2Click(); });
+    onClick("BitBtn1", [this] { BitBtn1Click(); });
+}
+
+void TForm16::FormCreate()
+{
+    frame::FitToScreen(*this, frame::Placement::AdverbsPractice);
+}
+
+void TForm16::FormActivate()
+{
+    const PracticeProgress& progress = practiceProgress();
+    for (int i = 0; i < PracticeProgress::ExerciseCount; ++i)
+        if (progress.PracticeDone[i])
+            label(items[i].doneMark).setShown(true);
+    if (CompletionGate(progress))
+        openIfPresent(CongratulationScreen);
+}
+
+void TForm16::BitBtn2Click()
+{
+    frame::OpenForm("TForm17");
+}
+
+void TForm16::BitBtn1Click()
+{
+    Close();
+}
+
+} // namespace adverbs
