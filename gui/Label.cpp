@@ -42,17 +42,18 @@ void Label::setBounds(const QRect& bounds)
 
 void Label::fitToText()
 {
-    const QFontMetrics metrics(font_.toQFont());
+    qfont_ = font_.toQFont();
+    const QFontMetrics metrics(qfont_);
+    ascent_ = metrics.ascent();
     rect_.setSize(QSize(metrics.horizontalAdvance(text_), metrics.height()));
     repaint();
 }
 
 void Label::paint(QPainter& painter) const
 {
-    painter.setFont(font_.toQFont());
+    painter.setFont(qfont_);
     painter.setPen(font_.color.toQColor());
-    const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(rect_.left(), rect_.top() + metrics.ascent()), text_);
+    painter.drawText(QPoint(rect_.left(), rect_.top() + ascent_), text_);
 }
 
 } // namespace gui

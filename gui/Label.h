@@ -3,6 +3,8 @@
 #include "Font.h"
 #include "GraphicControl.h"
 
+#include <QFont>
+
 namespace gui {
 
 // A transparent one-line text that sizes itself to its text. Its font colour doubles as the
@@ -33,6 +35,8 @@ private:
 
     QString text_;
     Font font_;
+    QFont qfont_; // font_ resolved, kept for painting
+    int ascent_ = 0;
 };
 
 } // namespace gui
