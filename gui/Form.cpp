@@ -188,24 +188,14 @@ bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
             focused->click();
             return true;
         }
-        for (Control* control : controls_) {
-            auto* button = dynamic_cast<BitBtn*>(control);
-            if (button && button->buttonKind() == ButtonKind::OK && !button->isHidden() &&
-                button->isEnabled()) {
-                button->click();
-                return true;
-            }
-        }
+        if (BitBtn* button = firstButtonOfKind(ButtonKind::OK))
+            button->click();
         return true;
     }
     case Qt::Key_Escape:
-        for (Control* control : controls_) {
-            auto* button = dynamic_cast<BitBtn*>(control);
-            if (button && button->buttonKind() == ButtonKind::Cancel && !button->isHidden() &&
-                button->isEnabled()) {
-                button->click();
-                return true;
-            }
+        if (BitBtn* button = firstButtonOfKind(ButtonKind::Cancel)) {
+            button->click();
+            return true;
         }
         return false;
     case Qt::Key_Tab:
@@ -222,6 +212,16 @@ bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
     default:
         return false;
     }
+}
+
+BitBtn* Form::firstButtonOfKind(ButtonKind kind) const
+{
+    for (Control* control : controls_) {
+        auto* button = dynamic_cast<BitBtn*>(control);
+        if (button && button->buttonKind() == kind && !button->isHidden() && button->isEnabled())
+            return button;
+    }
+    return nullptr;
 }
 
 GraphicControl* Form::graphicControlAt(const QPoint& clientPoint) const

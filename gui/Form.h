@@ -98,6 +98,8 @@ protected:
 private:
     friend class LayoutLoader;
     friend class LayoutBuilder;
+    // The first visible, enabled button of the kind in layout order: the default or cancel button.
+    BitBtn* firstButtonOfKind(ButtonKind kind) const;
     [[noreturn]] void fail(const QString& control, const QString& message) const;
     void addControl(Control* control, int tabIndex);
     QRect titleBarRect() const;
