@@ -1,0 +1,129 @@
+#include "practice_support.h"
+
+namespace {
+
+using namespace practice_testing;
+using testing_support::clickControl;
+
+bool selected(const gui::Form& screen, const QString& option)
+{
+    return screen.label(option).color() == gui::clBlue;
+}
+
+TEST_F(PracticeTest, EachChoiceScreenTakesItsKeyAndGoesOn)
+{
+    for (const ChoiceScreen& declared : choiceScreens) {
+        SCOPED_TRACE(declared.screen);
+        messages.clear();
+        gui::Form& screen = open(declared.screen);
+        answerRight(screen);
+        EXPECT_EQ(messages, declared.praises ? QStringList{Praise} : QStringList{});
+        EXPECT_FALSE(screen.isVisible());
+        EXPECT_EQ(isOpen(declared.next), frame::isRegistered(declared.next));
+    }
+}
+
+TEST_F(PracticeTest, AChoiceScreenRejectsEverySingleDeviationAndKeepsTheChoices)
+{
+    for (const ChoiceScreen& declared : choiceScreens) {
+        for (const QString& wrongGroup : declared.groups) {
+            // Each wrong option of the group, and the group left untouched.
+            QStringList deviations = groupOf(wrongGroup).options;
+            deviations.removeOne(groupOf(wrongGroup).key);
+            deviations << QString();
+            for (const QString& deviation : deviations) {
+                SCOPED_TRACE(declared.screen +
+                             (" " + wrongGroup + " -> " + deviation).toStdString());
+                messages.clear();
+                QStringList choices;
+                for (const QString& group : declared.groups)
+                    choices << (group == wrongGroup ? deviation : groupOf(group).key);
+                choices.removeAll(QString());
+                gui::Form& screen = open(declared.screen);
+                answer(screen, choices);
+                EXPECT_EQ(messages, QStringList{Retry});
+                EXPECT_TRUE(screen.isVisible());
+                for (const QString& choice : choices)
+                    EXPECT_TRUE(selected(screen, choice)) << choice.toStdString();
+                EXPECT_EQ(frame::instanceOf(declared.next), nullptr);
+                screen.Close();
+            }
+        }
+    }
+    EXPECT_EQ(progress().PracticeDone, adverbs::PracticeProgress{}.PracticeDone);
+}
+
+// Guarded and unconditional groups alike: a click on the chosen option keeps it chosen, a click
+// on another moves the choice, and other groups are untouched.
+TEST_F(PracticeTest, AClickChoosesItsOptionAndOnlyItsGroupMatesGiveWay)
+{
+    for (const ChoiceScreen& declared : choiceScreens) {
+        SCOPED_TRACE(declared.screen);
+        gui::Form& screen = open(declared.screen);
+        for (const QString& text : declared.groups) {
+            const Group group = groupOf(text);
+            clickControl(screen, group.options[0]);
+            clickControl(screen, group.options[0]);
+            EXPECT_TRUE(selected(screen, group.options[0]));
+            clickControl(screen, group.options.last());
+            for (const QString& option : group.options)
+                EXPECT_EQ(selected(screen, option), option == group.options.last())
+                    << option.toStdString();
+        }
+        for (const QString& text : declared.groups)
+            EXPECT_TRUE(selected(screen, groupOf(text).options.last()));
+    }
+}
+
+TEST_F(PracticeTest, ThePoemIsRightWithItsFiveAdverbsAndNothingElseMarked)
+{
+    std::vector<QStringList> wrongAnswers = {{}};
+    for (const QString& adverb : poemAdverbs) {
+        QStringList missing = poemAdverbs;
+        missing.removeOne(adverb);
+        wrongAnswers.push_back(missing);
+    }
+    gui::Form& layout = open("TForm17");
+    for (const gui::Control* control : layout.controls()) {
+        const auto* word = dynamic_cast<const gui::Label*>(control);
+        if (word && word->hasClickHandler() && !poemAdverbs.contains(word->controlName()))
+            wrongAnswers.push_back(poemAdverbs + QStringList{word->controlName()});
+    }
+    ASSERT_EQ(wrongAnswers.size(), 1u + 5u + 30u);
+
+    for (const QStringList& marked : wrongAnswers) {
+        SCOPED_TRACE(marked.join(' ').toStdString());
+        messages.clear();
+        gui::Form& poem = open("TForm17");
+        answer(poem, marked);
+        EXPECT_EQ(messages, QStringList{Retry});
+        EXPECT_TRUE(poem.isVisible());
+        EXPECT_FALSE(poem.image("Image1").isShown());
+    }
+    EXPECT_FALSE(progress().PracticeDone[0]);
+
+    messages.clear();
+    gui::Form& poem = open("TForm17");
+    clickControl(poem, "Label3");
+    clickControl(poem, "Label3");
+    EXPECT_EQ(poem.label("Label3").color(), gui::clBlack);
+    answerRight(poem);
+    EXPECT_EQ(messages, QStringList{Praise});
+    EXPECT_TRUE(progress().PracticeDone[0]);
+    EXPECT_TRUE(isOpen("TForm18"));
+}
+
+TEST_F(PracticeTest, TheBirchesShowWhileThePoemIsPraised)
+{
+    gui::Form& poem = open("TForm17");
+    bool pictureShown = false;
+    gui::MessageBox::setObserver([&](gui::MessageBox& box) {
+        pictureShown = poem.isVisible() && poem.image("Image1").isShown();
+        box.dismiss();
+    });
+    answerRight(poem);
+    EXPECT_TRUE(pictureShown);
+    EXPECT_FALSE(poem.image("Image1").picture().isNull());
+}
+
+} // namespace
