@@ -8,12 +8,10 @@
 
 namespace adverbs {
 
-bool openIfPresent(const QString& screen)
+void openIfPresent(const QString& screen)
 {
-    if (!frame::isRegistered(screen))
-        return false;
-    frame::OpenForm(screen);
-    return true;
+    if (frame::isRegistered(screen))
+        frame::OpenForm(screen);
 }
 
 void completeStep(gui::Form& screen, Praise praise)

@@ -16,7 +16,7 @@ enum class Praise { Shown, Skipped };
 // of the program yet just closes.
 void completeStep(gui::Form& screen, Praise praise);
 
-// Opens the screen if the program has it; false otherwise.
-bool openIfPresent(const QString& screen);
+// Opens the screen if it is part of the program; does nothing otherwise.
+void openIfPresent(const QString& screen);
 
 } // namespace adverbs

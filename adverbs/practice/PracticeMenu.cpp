@@ -41,9 +41,7 @@ TForm16::TForm16()
     for (const MenuItem& item : items)
         if (frame::isRegistered(item.firstScreen))
             onClick(item.label, [screen = QString(item.firstScreen)] { frame::OpenForm(screen); });
-    // The marks only inform: they take no clicks and keep the arrow cursor.
-    for (const MenuItem& item : items)
-        label(item.doneMark).setCursor(Qt::ArrowCursor);
+    // The done marks only inform: they take no clicks.
     onClick("BitBtn2", [this] { BitBtn2Click(); });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
 }
