@@ -16,10 +16,6 @@ Application& Application::instance()
 
 void Application::Initialize(int& argc, char** argv)
 {
-    // Screen fonts grow with the display; above Qt's default limit of 64 pixels every paint would
-    // draw glyphs as outlines. Let the glyph cache hold the largest of them.
-    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "320");
     if (!QApplication::instance())
         qtApp_ = std::make_unique<QApplication>(argc, argv);
     registerFontSubstitutes();

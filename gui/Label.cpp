@@ -1,6 +1,8 @@
 #include "Label.h"
 
+#include "TextImages.h"
 #include <QFontMetrics>
+
 #include <QPainter>
 
 namespace gui {
@@ -51,6 +53,12 @@ void Label::fitToText()
 
 void Label::paint(QPainter& painter) const
 {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (drawsThroughImage(qfont_, ratio)) {
+        const TextImage& drawn = textImage(text_, qfont_, font_.color.toQColor(), ratio);
+        painter.drawImage(rect_.topLeft() + drawn.offset, drawn.image);
+        return;
+    }
     painter.setFont(qfont_);
     painter.setPen(font_.color.toQColor());
     painter.drawText(QPoint(rect_.left(), rect_.top() + ascent_), text_);

@@ -150,3 +150,40 @@ TEST_F(FormsTest, ClosingTheMainFormEndsTheProgram)
 }
 
 } // namespace
+
+namespace {
+
+// Pixels in the area whose colour leans clearly towards the given pure colour (antialiased
+// edges included).
+int pixelsOfColour(const QImage& image, const QRect& area, const QColor& colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int lean = colour == QColor(255, 0, 0) ? pixel.red() - pixel.blue()
+                                                         : pixel.blue() - pixel.red();
+            count += lean > 100 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(FormsTest, TextOfEverySizeIsPaintedAgainAndAgain)
+{
+    auto* form = gui::Application::instance().create<gui::Form>("tests/gui/layouts/big_text");
+    form->Show();
+    const QRect big = form->label("Label1").bounds();
+    const QRect small = form->label("Label2").bounds();
+    for (int paint = 0; paint < 2; ++paint) {
+        const QImage picture = form->clientArea()->grab().toImage();
+        EXPECT_GT(pixelsOfColour(picture, big, QColor(255, 0, 0)), big.width() * big.height() / 20);
+        EXPECT_GT(pixelsOfColour(picture, small, QColor(255, 0, 0)), small.width() / 2);
+    }
+    form->label("Label1").setColor(gui::clBlue);
+    const QImage recoloured = form->clientArea()->grab().toImage();
+    EXPECT_EQ(pixelsOfColour(recoloured, big, QColor(255, 0, 0)), 0);
+    EXPECT_GT(pixelsOfColour(recoloured, big, QColor(0, 0, 255)), big.width() * big.height() / 20);
+}
+
+} // namespace
