@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 
 #include "Fitting.h"
-#include "Program.h"
+#include "adverbs/Program.h"
 #include "Screens.h"
 
 namespace {

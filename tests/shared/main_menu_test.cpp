@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 
-#include "Program.h"
+#include "adverbs/Program.h"
 #include "Screens.h"
 
 #include <QTimer>
