@@ -2,6 +2,10 @@
 
 #include "Form.h"
 #include "Glyphs.h"
+#include "TextImages.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace gui {
 
@@ -34,6 +38,36 @@ void BitBtn::setButtonKind(ButtonKind kind)
     kind_ = kind;
     setIcon(buttonGlyph(kind));
     setIconSize(QSize(18, 18));
+}
+
+void BitBtn::paintEvent(QPaintEvent* event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!drawsThroughImage(font(), ratio) || text().contains('&')) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // A large caption: the face comes from the style, the glyph and the caption are drawn here,
+    // centred together as the style would place them.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QColor color =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    const TextImage& caption = textImage(text(), font(), color, ratio);
+    constexpr int Gap = 4;
+    const int contentWidth = iconSize().width() + Gap + caption.textSize.width();
+    const int left = (width() - contentWidth) / 2;
+    painter.drawPixmap(
+        left, (height() - iconSize().height()) / 2,
+        icon().pixmap(iconSize(), ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    const QPoint textTopLeft(left + iconSize().width() + Gap,
+                             (height() - caption.textSize.height()) / 2);
+    painter.drawImage(textTopLeft + caption.offset, caption.image);
 }
 
 void BitBtn::handleClick()

@@ -24,6 +24,9 @@ public:
 
     static QString stockCaption(ButtonKind kind);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void handleClick();
 

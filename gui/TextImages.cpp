@@ -35,6 +35,7 @@ const TextImage& textImage(const QString& text, const QFont& font, const QColor&
                            .adjusted(-2, -2, 2, 2);
     auto* entry = new TextImage;
     entry->offset = area.topLeft();
+    entry->textSize = QSize(metrics.horizontalAdvance(text), metrics.height());
     entry->image = QImage((QSizeF(area.size()) * devicePixelRatio).toSize(),
                           QImage::Format_ARGB32_Premultiplied);
     entry->image.setDevicePixelRatio(devicePixelRatio);

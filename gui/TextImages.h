@@ -12,7 +12,8 @@ namespace gui {
 // an image of the whole text is drawn instead.
 struct TextImage {
     QImage image;
-    QPoint offset; // where the image's top-left lies from the text's top-left corner
+    QPoint offset;  // where the image's top-left lies from the text's top-left corner
+    QSize textSize; // the text's advance and line height, as a label of it would be
 };
 
 // Whether text in this font is drawn through an image.
