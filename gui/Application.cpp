@@ -18,6 +18,9 @@ void Application::Initialize(int& argc, char** argv)
 {
     if (!QApplication::instance())
         qtApp_ = std::make_unique<QApplication>(argc, argv);
+    // One look on every desktop: the layouts place texts beside radio buttons and check boxes,
+    // whose indicator sizes differ from style to style.
+    QApplication::setStyle("Fusion");
     registerFontSubstitutes();
 }
 

@@ -4,6 +4,7 @@
 #include "Picture.h"
 
 #include <QFile>
+#include <QHash>
 #include <set>
 #include <yaml-cpp/yaml.h>
 
@@ -150,7 +151,7 @@ ShapeType shapeType(const Context& context, const YAML::Node& node)
 
 class LayoutBuilder {
 public:
-    LayoutBuilder(Form& form, const YAML::Node& root)
+    LayoutBuilder(Form& form, const YAML::Node root)
         : form_(form)
         , root_(root)
     {
@@ -163,25 +164,31 @@ private:
                          int& tabIndex);
 
     Form& form_;
-    YAML::Node root_;
+    const YAML::Node root_;
     Font defaultFont_;
 };
 
 void LayoutLoader::load(Form& form)
 {
+    // Screens are made anew each time they open; read each layout file once.
+    static QHash<QString, YAML::Node> parsed;
     const Context context{form, {}};
-    QFile file(":/" + form.layoutPath() + ".yaml");
-    if (!file.open(QIODevice::ReadOnly))
-        context.fail("layout not found");
-    YAML::Node root;
-    try {
-        root = YAML::Load(file.readAll().toStdString());
-    } catch (const YAML::Exception& error) {
-        context.fail(QString("malformed: %1").arg(QString::fromStdString(error.what())));
+    auto it = parsed.constFind(form.layoutPath());
+    if (it == parsed.constEnd()) {
+        QFile file(":/" + form.layoutPath() + ".yaml");
+        if (!file.open(QIODevice::ReadOnly))
+            context.fail("layout not found");
+        YAML::Node root;
+        try {
+            root = YAML::Load(file.readAll().toStdString());
+        } catch (const YAML::Exception& error) {
+            context.fail(QString("malformed: %1").arg(QString::fromStdString(error.what())));
+        }
+        if (!root.IsMap())
+            context.fail("a layout is a map");
+        it = parsed.insert(form.layoutPath(), root);
     }
-    if (!root.IsMap())
-        context.fail("a layout is a map");
-    LayoutBuilder(form, root).build();
+    LayoutBuilder(form, *it).build();
 }
 
 void LayoutBuilder::build()
