@@ -35,10 +35,16 @@ public:
     {
         font_ = font;
         this->setFont(font.toQFont());
+        // A palette of its own would make the style redraw this control's face from scratch
+        // instead of taking it from its cache, so the shared palette stays where it fits.
+        const QColor color = font.color.toQColor();
         QPalette palette = this->palette();
-        palette.setColor(QPalette::ButtonText, font.color.toQColor());
-        palette.setColor(QPalette::WindowText, font.color.toQColor());
-        palette.setColor(QPalette::Text, font.color.toQColor());
+        if (palette.color(QPalette::ButtonText) == color &&
+            palette.color(QPalette::WindowText) == color && palette.color(QPalette::Text) == color)
+            return;
+        palette.setColor(QPalette::ButtonText, color);
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
         this->setPalette(palette);
     }
 
