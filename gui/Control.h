@@ -29,6 +29,8 @@ public:
 
     virtual QRect bounds() const = 0;
     virtual void setBounds(const QRect& bounds) = 0;
+    // The top-left corner alone, which a control may know without measuring itself.
+    virtual QPoint position() const { return bounds().topLeft(); }
     virtual int fontSize() const { return 0; }
     virtual void setFontSize(int) {}
 

@@ -35,7 +35,7 @@ protected:
     void repaint();
     QWidget* client() const;
 
-    QRect rect_;
+    mutable QRect rect_;
 
 private:
     bool visible_ = true;

@@ -1,8 +1,8 @@
 #include "Label.h"
 
 #include "TextImages.h"
-#include <QFontMetrics>
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace gui {
@@ -44,15 +44,31 @@ void Label::setBounds(const QRect& bounds)
 
 void Label::fitToText()
 {
+    // Measured when first needed: a screen changes its labels' sizes while it is being fitted.
+    sized_ = false;
+    repaint();
+}
+
+void Label::ensureSized() const
+{
+    if (sized_)
+        return;
     qfont_ = font_.toQFont();
     const QFontMetrics metrics(qfont_);
     ascent_ = metrics.ascent();
     rect_.setSize(QSize(metrics.horizontalAdvance(text_), metrics.height()));
-    repaint();
+    sized_ = true;
+}
+
+QRect Label::bounds() const
+{
+    ensureSized();
+    return rect_;
 }
 
 void Label::paint(QPainter& painter) const
 {
+    ensureSized();
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (drawsThroughImage(qfont_, ratio)) {
         const TextImage& drawn = textImage(text_, qfont_, font_.color.toQColor(), ratio);

@@ -27,16 +27,21 @@ public:
     void setFontSize(int size) override;
     // Only the position is taken: width and height follow the text.
     void setBounds(const QRect& bounds) override;
+    QRect bounds() const override;
+    QPoint position() const override { return rect_.topLeft(); }
 
     void paint(QPainter& painter) const override;
 
 private:
     void fitToText();
+    void ensureSized() const;
 
     QString text_;
     Font font_;
-    QFont qfont_; // font_ resolved, kept for painting
-    int ascent_ = 0;
+    // The font resolved and the text measured, kept until the text or the font changes.
+    mutable bool sized_ = false;
+    mutable QFont qfont_;
+    mutable int ascent_ = 0;
 };
 
 } // namespace gui

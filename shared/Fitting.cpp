@@ -52,6 +52,13 @@ void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exce
 
     auto scale = [factor](int value) { return scaleValue(value, factor); };
     for (gui::Control* control : form.controls()) {
+        if (control->kind() == gui::ControlKind::Label) {
+            // A label sizes itself to its text: its position and font size are scaled.
+            control->setFontSize(scale(control->fontSize()));
+            const QPoint at = control->position();
+            control->setBounds(QRect(scale(at.x()), scale(at.y()), 0, 0));
+            continue;
+        }
         const QRect design = control->bounds();
         const bool keepSize = exceptions.keepSize.contains(control->controlName());
         const bool keepWidth = keepSize || exceptions.keepWidth.contains(control->controlName());
@@ -65,16 +72,13 @@ void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exce
             control->setFontSize(scale(control->fontSize()));
             control->setBounds(fitted);
             break;
-        case gui::ControlKind::Label:
-            control->setFontSize(scale(control->fontSize()));
-            control->setBounds(QRect(fitted.topLeft(), design.size()));
-            break;
         case gui::ControlKind::Shape:
         case gui::ControlKind::Image:
         case gui::ControlKind::Chart:
         case gui::ControlKind::Edit:
             control->setBounds(fitted);
             break;
+        case gui::ControlKind::Label:
         case gui::ControlKind::StatusBar:
         case gui::ControlKind::Timer:
             break;
