@@ -15,8 +15,6 @@ public:
 
     PieSeries& series() { return series_; }
     const PieSeries& series() const { return series_; }
-    // Repaints after the series changed.
-    void refresh() { repaint(); }
 
     void paint(QPainter& painter) const override;
 

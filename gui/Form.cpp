@@ -63,11 +63,6 @@ void Form::setWindowBounds(const QRect& bounds)
             bar->alignToBottom();
 }
 
-QRect Form::titleBarRect() const
-{
-    return ToolWindowFrame.titleBar(rect());
-}
-
 void Form::paintEvent(QPaintEvent*)
 {
     if (border_ != BorderStyle::Tool)

@@ -102,7 +102,6 @@ private:
     BitBtn* firstButtonOfKind(ButtonKind kind) const;
     [[noreturn]] void fail(const QString& control, const QString& message) const;
     void addControl(Control* control, int tabIndex);
-    QRect titleBarRect() const;
 
     QString layoutPath_;
     QString className_;
