@@ -1,8 +1,8 @@
 #!/bin/sh
-# Renders the pictures in src/ to the files the programs load:
-# all of them, or only those named on the command line (without extension).
-# Each SVG carries its exact pixel size; the output format follows the
-# name listed below (BMP: 24-bit uncompressed, JPEG: baseline, quality 90).
+# Renders the pictures in src/ to the files the programs load: all of them, or only those named
+# on the command line (without extension). Each SVG carries its exact pixel size. The output is a
+# 24-bit uncompressed BMP, or a baseline JPEG of quality 90 for an SVG that holds the comment
+# <!-- render: jpg -->.
 set -eu
 cd "$(dirname "$0")"
 
@@ -11,39 +11,19 @@ trap 'rm -rf "$tmp"' EXIT
 
 render() {
     name=$1
-    format=$2
     rsvg-convert --format=png -o "$tmp/$name.png" "src/$name.svg"
-    case $format in
-    bmp)
-        convert "$tmp/$name.png" -background white -alpha remove -alpha off \
-            -type TrueColor BMP3:"$name.bmp"
-        ;;
-    jpg)
+    if grep -q '<!-- render: jpg -->' "src/$name.svg"; then
         convert "$tmp/$name.png" -background white -alpha remove -alpha off \
             -strip -interlace none -sampling-factor 2x2 -quality 90 "$name.jpg"
-        ;;
-    esac
+    else
+        convert "$tmp/$name.png" -background white -alpha remove -alpha off \
+            -type TrueColor BMP3:"$name.bmp"
+    fi
 }
 
-pictures="
-birch jpg
-idiom_hen bmp
-idiom_moon bmp
-idiom_cat bmp
-idiom_apple bmp
-word_scheme bmp
-sentence_scheme_word_first bmp
-sentence_scheme_phrase_first bmp
-suffix_mark bmp
-suffix_mark_large bmp
-prefix_mark bmp
-dash_dot_line bmp
-wavy_line bmp
-"
-
-echo "$pictures" | while read -r name format; do
-    [ -n "$name" ] || continue
+for svg in src/*.svg; do
+    name=$(basename "$svg" .svg)
     if [ $# -eq 0 ] || echo " $* " | grep -q " $name "; then
-        render "$name" "$format"
+        render "$name"
     fi
 done
