@@ -1,18 +1,18 @@
-#include "Program.h"
+#include "adverbs/Program.h"
 
-#include "Application.h"
-#include "Screens.h"
-#include "Splash.h"
-#include "frame/MainMenu.h"
-#include "test/TestScreens.h"
+#include "adverbs/frame/MainMenu.h"
+#include "adverbs/test/TestScreens.h"
+#include "gui/Application.h"
+#include "shared/Screens.h"
+#include "shared/Splash.h"
 
 namespace adverbs {
 
 void registerScreens()
 {
-    frame::registerScreen("TMain", [] { return std::make_unique<TMain>(); });
-    frame::registerScreen("TLogo",
-                          [] { return std::make_unique<frame::TLogo>("adverbs/frame/logo1"); });
+    shared::registerScreen("TMain", [] { return std::make_unique<TMain>(); });
+    shared::registerScreen("TLogo",
+                           [] { return std::make_unique<shared::TLogo>("adverbs/frame/logo1"); });
     registerTestScreens();
     registerPracticeScreens();
 }
@@ -22,8 +22,8 @@ int run(int argc, char** argv)
     gui::Application& application = gui::Application::instance();
     application.Initialize(argc, argv);
     registerScreens();
-    frame::CreateForm("TMain");
-    frame::CreateForm("TLogo");
+    shared::CreateForm("TMain");
+    shared::CreateForm("TLogo");
     return application.Run();
 }
 

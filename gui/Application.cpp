@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "gui/Application.h"
 
-#include "Display.h"
-#include "Font.h"
+#include "gui/Display.h"
+#include "gui/Font.h"
 
 #include <QApplication>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "BitBtn.h"
+#include "gui/BitBtn.h"
 
-#include "Form.h"
-#include "Glyphs.h"
-#include "TextImages.h"
+#include "gui/Form.h"
+#include "gui/Glyphs.h"
+#include "gui/TextImages.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

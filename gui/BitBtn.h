@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowedControl.h"
+#include "gui/WindowedControl.h"
 
 #include <QPushButton>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TextImages.h"
-#include "WindowedControl.h"
+#include "gui/TextImages.h"
+#include "gui/WindowedControl.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

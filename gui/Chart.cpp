@@ -1,4 +1,4 @@
-#include "Chart.h"
+#include "gui/Chart.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GraphicControl.h"
-#include "chart/PieChart.h"
+#include "gui/GraphicControl.h"
+#include "gui/chart/PieChart.h"
 
 namespace gui {
 

@@ -1,6 +1,6 @@
-#include "ClientArea.h"
+#include "gui/ClientArea.h"
 
-#include "Form.h"
+#include "gui/Form.h"
 
 #include <QMouseEvent>
 #include <QPainter>

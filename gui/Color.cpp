@@ -1,4 +1,4 @@
-#include "Color.h"
+#include "gui/Color.h"
 
 #include <map>
 

@@ -1,6 +1,6 @@
-#include "Display.h"
+#include "gui/Display.h"
 
-#include "Form.h"
+#include "gui/Form.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "Font.h"
+#include "gui/Font.h"
 
 #include <cstdlib>
 

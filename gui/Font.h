@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "gui/Color.h"
 
 #include <QFont>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "Form.h"
+#include "gui/Form.h"
 
-#include "Application.h"
-#include "ClientArea.h"
-#include "Display.h"
-#include "LayoutLoader.h"
-#include "WindowFrame.h"
+#include "gui/Application.h"
+#include "gui/ClientArea.h"
+#include "gui/Display.h"
+#include "gui/LayoutLoader.h"
+#include "gui/WindowFrame.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "BitBtn.h"
-#include "ButtonControls.h"
-#include "Chart.h"
-#include "Color.h"
-#include "Image.h"
-#include "Label.h"
-#include "LayoutError.h"
-#include "Shape.h"
-#include "StatusBar.h"
-#include "Timer.h"
+#include "gui/BitBtn.h"
+#include "gui/ButtonControls.h"
+#include "gui/Chart.h"
+#include "gui/Color.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/LayoutError.h"
+#include "gui/Shape.h"
+#include "gui/StatusBar.h"
+#include "gui/Timer.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "Glyphs.h"
+#include "gui/Glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

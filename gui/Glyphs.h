@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BitBtn.h"
+#include "gui/BitBtn.h"
 
 #include <QIcon>
 

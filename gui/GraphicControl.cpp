@@ -1,4 +1,4 @@
-#include "GraphicControl.h"
+#include "gui/GraphicControl.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "Image.h"
+#include "gui/Image.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphicControl.h"
+#include "gui/GraphicControl.h"
 
 #include <QImage>
 

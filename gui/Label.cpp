@@ -1,6 +1,6 @@
-#include "Label.h"
+#include "gui/Label.h"
 
-#include "TextImages.h"
+#include "gui/TextImages.h"
 
 #include <QFontMetrics>
 #include <QPainter>

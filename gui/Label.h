@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Font.h"
-#include "GraphicControl.h"
+#include "gui/Font.h"
+#include "gui/GraphicControl.h"
 
 #include <QFont>
 

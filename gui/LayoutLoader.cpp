@@ -1,7 +1,7 @@
-#include "LayoutLoader.h"
+#include "gui/LayoutLoader.h"
 
-#include "Form.h"
-#include "Picture.h"
+#include "gui/Form.h"
+#include "gui/Picture.h"
 
 #include <QFile>
 #include <QHash>

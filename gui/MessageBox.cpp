@@ -1,8 +1,8 @@
-#include "MessageBox.h"
+#include "gui/MessageBox.h"
 
-#include "Display.h"
-#include "Font.h"
-#include "WindowFrame.h"
+#include "gui/Display.h"
+#include "gui/Font.h"
+#include "gui/WindowFrame.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "Shape.h"
+#include "gui/Shape.h"
 
 #include <QPainter>
 #include <algorithm>

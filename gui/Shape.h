@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Color.h"
-#include "GraphicControl.h"
+#include "gui/Color.h"
+#include "gui/GraphicControl.h"
 
 namespace gui {
 

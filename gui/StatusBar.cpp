@@ -1,6 +1,6 @@
-#include "StatusBar.h"
+#include "gui/StatusBar.h"
 
-#include "Font.h"
+#include "gui/Font.h"
 
 #include <QPainter>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "TextImages.h"
+#include "gui/TextImages.h"
 
 #include <QCache>
 #include <QFontMetrics>

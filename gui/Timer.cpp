@@ -1,4 +1,4 @@
-#include "Timer.h"
+#include "gui/Timer.h"
 
 namespace gui {
 

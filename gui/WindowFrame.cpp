@@ -1,6 +1,6 @@
-#include "WindowFrame.h"
+#include "gui/WindowFrame.h"
 
-#include "Font.h"
+#include "gui/Font.h"
 
 #include <QPainter>
 

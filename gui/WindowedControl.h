@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Control.h"
-#include "Font.h"
+#include "gui/Control.h"
+#include "gui/Font.h"
 
 #include <QWidget>
 

@@ -1,18 +1,18 @@
-#include "Program.h"
+#include "russian/Program.h"
 
-#include "Application.h"
-#include "Screens.h"
-#include "Splash.h"
-#include "frame/MainMenu.h"
-#include "test/TestScreens.h"
+#include "gui/Application.h"
+#include "russian/frame/MainMenu.h"
+#include "russian/test/TestScreens.h"
+#include "shared/Screens.h"
+#include "shared/Splash.h"
 
 namespace russian {
 
 void registerScreens()
 {
-    frame::registerScreen("TMainForm", [] { return std::make_unique<TMainForm>(); });
-    frame::registerScreen("TLogo",
-                          [] { return std::make_unique<frame::TLogo>("russian/frame/logo1"); });
+    shared::registerScreen("TMainForm", [] { return std::make_unique<TMainForm>(); });
+    shared::registerScreen("TLogo",
+                           [] { return std::make_unique<shared::TLogo>("russian/frame/logo1"); });
     registerTestScreens();
 }
 
@@ -21,7 +21,7 @@ int run(int argc, char** argv)
     gui::Application& application = gui::Application::instance();
     application.Initialize(argc, argv);
     registerScreens();
-    frame::CreateForm("TMainForm");
+    shared::CreateForm("TMainForm");
     return application.Run();
 }
 

@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "russian/Program.h"
 
 int main(int argc, char** argv)
 {

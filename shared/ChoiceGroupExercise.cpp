@@ -1,8 +1,8 @@
-#include "ChoiceGroupExercise.h"
+#include "shared/ChoiceGroupExercise.h"
 
 #include <algorithm>
 
-namespace frame {
+namespace shared {
 
 ChoiceGroupExercise::ChoiceGroupExercise(ChoiceGroupDeclaration declaration)
     : ExerciseScreen(std::move(declaration.frame))
@@ -25,4 +25,4 @@ bool ChoiceGroupExercise::answerIsRight() const
                        [this](const ChoiceGroup& group) { return isSelected(label(group.key)); });
 }
 
-} // namespace frame
+} // namespace shared

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ExerciseScreen.h"
-#include "Options.h"
+#include "shared/ExerciseScreen.h"
+#include "shared/Options.h"
 
 #include <vector>
 
-namespace frame {
+namespace shared {
 
 // A fixed group of option labels of which the pupil chooses one; key is the right one.
 struct ChoiceGroup {
@@ -31,4 +31,4 @@ private:
     std::vector<ChoiceGroup> groups_;
 };
 
-} // namespace frame
+} // namespace shared

@@ -1,8 +1,8 @@
-#include "ExerciseScreen.h"
+#include "shared/ExerciseScreen.h"
 
-#include "Options.h"
+#include "shared/Options.h"
 
-namespace frame {
+namespace shared {
 
 ExerciseScreen::ExerciseScreen(ExerciseFrame frame)
     : Form(frame.layoutPath)
@@ -33,4 +33,4 @@ void ExerciseScreen::BitBtn1Click()
     Close();
 }
 
-} // namespace frame
+} // namespace shared

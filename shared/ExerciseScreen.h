@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Fitting.h"
-#include "Form.h"
+#include "gui/Form.h"
+#include "shared/Fitting.h"
 
 #include <QStringList>
 #include <functional>
 
-namespace frame {
+namespace shared {
 
 // What a course does once an exercise screen is answered right and its pictures are shown: its
 // own sequence of praise, progress and next screen.
@@ -40,4 +40,4 @@ private:
     ExerciseFrame frame_;
 };
 
-} // namespace frame
+} // namespace shared

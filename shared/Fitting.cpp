@@ -1,12 +1,12 @@
-#include "Fitting.h"
+#include "shared/Fitting.h"
 
-#include "Display.h"
-#include "Form.h"
+#include "gui/Display.h"
+#include "gui/Form.h"
 
 #include <cfenv>
 #include <cmath>
 
-namespace frame {
+namespace shared {
 
 double scaleFactorFor(int screenWidth)
 {
@@ -86,4 +86,4 @@ void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exce
     }
 }
 
-} // namespace frame
+} // namespace shared

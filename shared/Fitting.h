@@ -8,7 +8,7 @@ namespace gui {
 class Form;
 }
 
-namespace frame {
+namespace shared {
 
 // Where a screen goes on the display. Practice screens of the adverb course are as tall as the
 // display and start at half its height; those of the participle course fill the lower half.
@@ -36,4 +36,4 @@ QRect placementBounds(Placement placement, int screenWidth, int screenHeight);
 // scales every control's design values by the width ratio.
 void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exceptions = {});
 
-} // namespace frame
+} // namespace shared

@@ -1,8 +1,8 @@
-#include "Messages.h"
+#include "shared/Messages.h"
 
-#include "MessageBox.h"
+#include "gui/MessageBox.h"
 
-namespace frame {
+namespace shared {
 
 void PraiseMessage()
 {
@@ -14,4 +14,4 @@ void RetryMessage()
     gui::MessageBox::information(RetryText);
 }
 
-} // namespace frame
+} // namespace shared

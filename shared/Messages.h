@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace frame {
+namespace shared {
 
 inline const QString PraiseText = "Молодец!!!";
 inline const QString RetryText = "Ответ неправильный!!! Попробуй ещё раз.";
@@ -12,4 +12,4 @@ void PraiseMessage();
 // The information box on a wrong answer; nothing else changes.
 void RetryMessage();
 
-} // namespace frame
+} // namespace shared

@@ -1,11 +1,11 @@
-#include "Options.h"
+#include "shared/Options.h"
 
-#include "Label.h"
-#include "Messages.h"
+#include "gui/Label.h"
+#include "shared/Messages.h"
 
 #include <algorithm>
 
-namespace frame {
+namespace shared {
 
 bool isSelected(const gui::Label& label)
 {
@@ -37,4 +37,4 @@ bool CheckAnswer(std::initializer_list<bool> tests)
     return false;
 }
 
-} // namespace frame
+} // namespace shared

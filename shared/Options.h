@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "gui/Color.h"
 
 #include <initializer_list>
 #include <vector>
@@ -9,7 +9,7 @@ namespace gui {
 class Label;
 }
 
-namespace frame {
+namespace shared {
 
 // An option label's font colour is its state.
 inline constexpr gui::Color SelectedColor = gui::clBlue;
@@ -32,4 +32,4 @@ void chooseOption(gui::Label& clicked, const std::vector<gui::Label*>& mates, Ch
 // fails the retry message is shown and the answer is wrong; nothing else changes.
 bool CheckAnswer(std::initializer_list<bool> tests);
 
-} // namespace frame
+} // namespace shared

@@ -1,8 +1,8 @@
-#include "RussianPlural.h"
+#include "shared/RussianPlural.h"
 
 #include <cstdlib>
 
-namespace frame {
+namespace shared {
 
 QString pluralForm(int count, const QString& one, const QString& few, const QString& many)
 {
@@ -21,4 +21,4 @@ QString pluralForm(int count, const QString& one, const QString& few, const QStr
     }
 }
 
-} // namespace frame
+} // namespace shared

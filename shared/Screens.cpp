@@ -1,12 +1,12 @@
-#include "Screens.h"
+#include "shared/Screens.h"
 
-#include "Application.h"
+#include "gui/Application.h"
 
 #include <QHash>
 #include <QPointer>
 #include <stdexcept>
 
-namespace frame {
+namespace shared {
 namespace {
 
 QHash<QString, ScreenFactory>& factories()
@@ -77,4 +77,4 @@ gui::Form* OpenNext(gui::Form& current, const QString& className)
     return OpenForm(className);
 }
 
-} // namespace frame
+} // namespace shared

@@ -9,7 +9,7 @@ namespace gui {
 class Form;
 }
 
-namespace frame {
+namespace shared {
 
 // Every screen class of a program is registered under its class name; the newest instance of
 // each class is that class's instance.
@@ -34,4 +34,4 @@ gui::Form* OpenForm(const QString& className);
 // Close on the current screen, then OpenForm.
 gui::Form* OpenNext(gui::Form& current, const QString& className);
 
-} // namespace frame
+} // namespace shared

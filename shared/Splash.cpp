@@ -1,9 +1,9 @@
-#include "Splash.h"
+#include "shared/Splash.h"
 
-#include "Fitting.h"
-#include "RussianPlural.h"
+#include "shared/Fitting.h"
+#include "shared/RussianPlural.h"
 
-namespace frame {
+namespace shared {
 
 TLogo::TLogo(const QString& layoutPath)
     : Form(layoutPath)
@@ -47,4 +47,4 @@ void TLogo::BitBtn1Click()
     Close();
 }
 
-} // namespace frame
+} // namespace shared

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Form.h"
+#include "gui/Form.h"
 
-namespace frame {
+namespace shared {
 
 // The splash screen of both programs: the course title and the credits over the whole display.
 // It counts down five seconds in its status bar, then shows "Далее", which ends it.
@@ -24,4 +24,4 @@ private:
     int countdown_ = 0;
 };
 
-} // namespace frame
+} // namespace shared

@@ -1,8 +1,8 @@
-#include "TestQuestion.h"
+#include "shared/TestQuestion.h"
 
-#include "Screens.h"
+#include "shared/Screens.h"
 
-namespace frame {
+namespace shared {
 
 TestQuestion::TestQuestion(TestQuestionDeclaration declaration)
     : Form(declaration.layoutPath)
@@ -35,4 +35,4 @@ void registerTestQuestion(const TestQuestionDeclaration& declaration)
                    [declaration] { return std::make_unique<TestQuestion>(declaration); });
 }
 
-} // namespace frame
+} // namespace shared

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Fitting.h"
-#include "Form.h"
+#include "gui/Form.h"
+#include "shared/Fitting.h"
 
-namespace frame {
+namespace shared {
 
 // What makes one test question: its screen class and layout, the radio button that holds the
 // right option, the answer flag it writes, the screen that follows and any sizes kept unscaled.
@@ -33,4 +33,4 @@ private:
 
 void registerTestQuestion(const TestQuestionDeclaration& declaration);
 
-} // namespace frame
+} // namespace shared

@@ -1,12 +1,12 @@
-#include "TestResult.h"
+#include "shared/TestResult.h"
 
-#include "Fitting.h"
-#include "RussianPlural.h"
-#include "Screens.h"
+#include "shared/Fitting.h"
+#include "shared/RussianPlural.h"
+#include "shared/Screens.h"
 
 #include <cmath>
 
-namespace frame {
+namespace shared {
 namespace {
 
 int gradeFor(int rightCount, const GradeThresholds& thresholds)
@@ -73,4 +73,4 @@ void registerTestResult(const TestResultDeclaration& declaration)
                    [declaration] { return std::make_unique<TestResult>(declaration); });
 }
 
-} // namespace frame
+} // namespace shared

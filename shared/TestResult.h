@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Form.h"
+#include "gui/Form.h"
 
 #include <span>
 
-namespace frame {
+namespace shared {
 
 // The least numbers of right answers that earn a 5, a 4 and a 3; fewer earn a 2.
 struct GradeThresholds {
@@ -36,4 +36,4 @@ private:
 
 void registerTestResult(const TestResultDeclaration& declaration);
 
-} // namespace frame
+} // namespace shared

@@ -1,10 +1,10 @@
-#include "WordToggleExercise.h"
+#include "shared/WordToggleExercise.h"
 
-#include "Options.h"
+#include "shared/Options.h"
 
 #include <algorithm>
 
-namespace frame {
+namespace shared {
 
 WordToggleExercise::WordToggleExercise(WordToggleDeclaration declaration)
     : ExerciseScreen(std::move(declaration.frame))
@@ -23,4 +23,4 @@ bool WordToggleExercise::answerIsRight() const
     });
 }
 
-} // namespace frame
+} // namespace shared

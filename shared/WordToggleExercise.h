@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ExerciseScreen.h"
+#include "shared/ExerciseScreen.h"
 
-namespace frame {
+namespace shared {
 
 // A text whose every word is an option label; a click marks or unmarks the word (the toggle
 // rule). Right: every key word marked and every other word exactly unmarked.
@@ -24,4 +24,4 @@ private:
     QStringList keys_;
 };
 
-} // namespace frame
+} // namespace shared

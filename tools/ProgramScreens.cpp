@@ -1,10 +1,10 @@
-#include "ProgramScreens.h"
+#include "tools/ProgramScreens.h"
 
-#include "Screens.h"
 #include "adverbs/Program.h"
 #include "adverbs/test/AnswerFlags.h"
 #include "russian/Program.h"
 #include "russian/test/AnswerFlags.h"
+#include "shared/Screens.h"
 
 #include <array>
 
@@ -25,7 +25,7 @@ QStringList registerProgram(const QString& program)
         adverbs::registerScreens();
     else if (program == "russian")
         russian::registerScreens();
-    return frame::registeredClasses();
+    return shared::registeredClasses();
 }
 
 void setRightAnswers(const QString& program, int count)

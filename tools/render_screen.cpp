@@ -6,11 +6,11 @@
 // for every screen of the program. RIGHT counts the test questions taken as answered right (the
 // first ones; none by default), for the result screens.
 
-#include "Application.h"
-#include "Display.h"
-#include "Form.h"
-#include "ProgramScreens.h"
-#include "Screens.h"
+#include "gui/Application.h"
+#include "gui/Display.h"
+#include "gui/Form.h"
+#include "shared/Screens.h"
+#include "tools/ProgramScreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +28,7 @@ int usage()
 
 bool render(const QString& className, const QString& file)
 {
-    gui::Form* form = frame::createScreen(className);
+    gui::Form* form = shared::createScreen(className);
     form->show();
     form->raise();
     const bool saved = gui::Display::instance().area()->grab().save(file, "PNG");

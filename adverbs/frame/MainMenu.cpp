@@ -1,7 +1,7 @@
-#include "MainMenu.h"
+#include "adverbs/frame/MainMenu.h"
 
-#include "Fitting.h"
-#include "Screens.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
 
 namespace adverbs {
 
@@ -9,7 +9,7 @@ TMain::TMain()
     : Form("adverbs/frame/mainunit")
 {
     // An entry is live once the screen it opens is part of the program.
-    if (frame::isRegistered("TForm1"))
+    if (shared::isRegistered("TForm1"))
         onClick("Label2", [this] { Label2Click(); });
     onClick("Label3", [this] { Label3Click(); });
     onClick("Label4", [this] { Label4Click(); });
@@ -17,28 +17,28 @@ TMain::TMain()
 
 void TMain::FormCreate()
 {
-    frame::FitToScreen(*this, frame::TopHalfPlacement);
+    shared::FitToScreen(*this, shared::TopHalfPlacement);
 }
 
 void TMain::FormShow()
 {
-    if (gui::Form* logo = frame::instanceOf("TLogo"))
+    if (gui::Form* logo = shared::instanceOf("TLogo"))
         logo->ShowModal();
 }
 
 void TMain::Label2Click()
 {
-    frame::OpenForm("TForm1");
+    shared::OpenForm("TForm1");
 }
 
 void TMain::Label3Click()
 {
-    frame::OpenForm("TForm16");
+    shared::OpenForm("TForm16");
 }
 
 void TMain::Label4Click()
 {
-    frame::OpenForm("TForm28");
+    shared::OpenForm("TForm28");
 }
 
 } // namespace adverbs

@@ -1,17 +1,17 @@
-#include "CompletionStep.h"
+#include "adverbs/practice/CompletionStep.h"
 
-#include "Form.h"
-#include "Messages.h"
-#include "PracticeChain.h"
-#include "PracticeProgress.h"
-#include "Screens.h"
+#include "adverbs/practice/PracticeChain.h"
+#include "adverbs/practice/PracticeProgress.h"
+#include "gui/Form.h"
+#include "shared/Messages.h"
+#include "shared/Screens.h"
 
 namespace adverbs {
 
 void openIfPresent(const QString& screen)
 {
-    if (frame::isRegistered(screen))
-        frame::OpenForm(screen);
+    if (shared::isRegistered(screen))
+        shared::OpenForm(screen);
 }
 
 void completeStep(gui::Form& screen, Praise praise)
@@ -21,7 +21,7 @@ void completeStep(gui::Form& screen, Praise praise)
     if (link.completes)
         progress.PracticeDone[*link.completes] = true;
     if (praise == Praise::Shown)
-        frame::PraiseMessage();
+        shared::PraiseMessage();
     const bool congratulate = link.completes && CompletionGate(progress);
 
     // Closing hands activation to the screen below; when that is the practice menu, its own gate

@@ -1,8 +1,8 @@
-#include "Congratulation.h"
+#include "adverbs/practice/Congratulation.h"
 
-#include "CompletionStep.h"
-#include "Fitting.h"
-#include "PracticeProgress.h"
+#include "adverbs/practice/CompletionStep.h"
+#include "adverbs/practice/PracticeProgress.h"
+#include "shared/Fitting.h"
 
 namespace adverbs {
 
@@ -15,7 +15,7 @@ TForm27::TForm27()
 
 void TForm27::FormCreate()
 {
-    frame::FitToScreen(*this, frame::FullScreenPlacement);
+    shared::FitToScreen(*this, shared::FullScreenPlacement);
     practiceProgress().CongratsShown = true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "gui/Form.h"
 
 namespace adverbs {
 

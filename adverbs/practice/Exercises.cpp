@@ -1,21 +1,21 @@
-#include "Exercises.h"
+#include "adverbs/practice/Exercises.h"
 
-#include "ChoiceGroupExercise.h"
-#include "CompletionStep.h"
-#include "Screens.h"
-#include "WordToggleExercise.h"
+#include "adverbs/practice/CompletionStep.h"
+#include "shared/ChoiceGroupExercise.h"
+#include "shared/Screens.h"
+#include "shared/WordToggleExercise.h"
 
 namespace adverbs {
 namespace {
 
-using frame::ChoiceGroupDeclaration;
-using frame::ChoiceRule;
-using frame::WordToggleDeclaration;
+using shared::ChoiceGroupDeclaration;
+using shared::ChoiceRule;
+using shared::WordToggleDeclaration;
 
-frame::ExerciseFrame practiceFrame(const QString& unit, Praise praise,
-                                   QStringList revealedPictures = {})
+shared::ExerciseFrame practiceFrame(const QString& unit, Praise praise,
+                                    QStringList revealedPictures = {})
 {
-    return {"adverbs/practice/" + unit, frame::Placement::AdverbsPractice,
+    return {"adverbs/practice/" + unit, shared::Placement::AdverbsPractice,
             std::move(revealedPictures),
             [praise](gui::Form& screen) { completeStep(screen, praise); }};
 }
@@ -92,20 +92,20 @@ ChoiceGroupDeclaration exercise5()
 template <class Screen, class Declaration>
 void registerExercise(const QString& className, Declaration (*declaration)())
 {
-    frame::registerScreen(className,
-                          [declaration] { return std::make_unique<Screen>(declaration()); });
+    shared::registerScreen(className,
+                           [declaration] { return std::make_unique<Screen>(declaration()); });
 }
 
 } // namespace
 
 void registerExercises()
 {
-    registerExercise<frame::WordToggleExercise>("TForm17", exercise1);
-    registerExercise<frame::ChoiceGroupExercise>("TForm18", exercise2a);
-    registerExercise<frame::ChoiceGroupExercise>("TForm19", exercise2b);
-    registerExercise<frame::ChoiceGroupExercise>("TForm20", exercise3a);
-    registerExercise<frame::ChoiceGroupExercise>("TForm46", exercise3b);
-    registerExercise<frame::ChoiceGroupExercise>("TForm22", exercise5);
+    registerExercise<shared::WordToggleExercise>("TForm17", exercise1);
+    registerExercise<shared::ChoiceGroupExercise>("TForm18", exercise2a);
+    registerExercise<shared::ChoiceGroupExercise>("TForm19", exercise2b);
+    registerExercise<shared::ChoiceGroupExercise>("TForm20", exercise3a);
+    registerExercise<shared::ChoiceGroupExercise>("TForm46", exercise3b);
+    registerExercise<shared::ChoiceGroupExercise>("TForm22", exercise5);
 }
 
 } // namespace adverbs

@@ -1,4 +1,4 @@
-#include "PracticeChain.h"
+#include "adverbs/practice/PracticeChain.h"
 
 #include <algorithm>
 #include <stdexcept>

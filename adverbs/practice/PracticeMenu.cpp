@@ -1,10 +1,10 @@
-#include "PracticeMenu.h"
+#include "adverbs/practice/PracticeMenu.h"
 
-#include "CompletionStep.h"
-#include "Fitting.h"
-#include "PracticeChain.h"
-#include "PracticeProgress.h"
-#include "Screens.h"
+#include "adverbs/practice/CompletionStep.h"
+#include "adverbs/practice/PracticeChain.h"
+#include "adverbs/practice/PracticeProgress.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
 
 #include <array>
 
@@ -39,8 +39,8 @@ TForm16::TForm16()
     // An item is live once its first screen is part of the program. The menu stays open under
     // the exercise.
     for (const MenuItem& item : items)
-        if (frame::isRegistered(item.firstScreen))
-            onClick(item.label, [screen = QString(item.firstScreen)] { frame::OpenForm(screen); });
+        if (shared::isRegistered(item.firstScreen))
+            onClick(item.label, [screen = QString(item.firstScreen)] { shared::OpenForm(screen); });
     // The done marks only inform: they take no clicks.
     onClick("BitBtn2", [this] { BitBtn2Click(); });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
@@ -48,7 +48,7 @@ TForm16::TForm16()
 
 void TForm16::FormCreate()
 {
-    frame::FitToScreen(*this, frame::Placement::AdverbsPractice);
+    shared::FitToScreen(*this, shared::Placement::AdverbsPractice);
 }
 
 void TForm16::FormActivate()
@@ -63,7 +63,7 @@ void TForm16::FormActivate()
 
 void TForm16::BitBtn2Click()
 {
-    frame::OpenForm("TForm17");
+    shared::OpenForm("TForm17");
 }
 
 void TForm16::BitBtn1Click()

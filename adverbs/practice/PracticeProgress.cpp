@@ -1,4 +1,4 @@
-#include "PracticeProgress.h"
+#include "adverbs/practice/PracticeProgress.h"
 
 #include <algorithm>
 

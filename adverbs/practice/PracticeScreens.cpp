@@ -1,16 +1,16 @@
-#include "Program.h"
+#include "adverbs/Program.h"
 
-#include "Congratulation.h"
-#include "Exercises.h"
-#include "PracticeMenu.h"
-#include "Screens.h"
+#include "adverbs/practice/Congratulation.h"
+#include "adverbs/practice/Exercises.h"
+#include "adverbs/practice/PracticeMenu.h"
+#include "shared/Screens.h"
 
 namespace adverbs {
 
 void registerPracticeScreens()
 {
-    frame::registerScreen("TForm16", [] { return std::make_unique<TForm16>(); });
-    frame::registerScreen("TForm27", [] { return std::make_unique<TForm27>(); });
+    shared::registerScreen("TForm16", [] { return std::make_unique<TForm16>(); });
+    shared::registerScreen("TForm27", [] { return std::make_unique<TForm27>(); });
     registerExercises();
 }
 

@@ -1,14 +1,14 @@
-#include "TestScreens.h"
+#include "adverbs/test/TestScreens.h"
 
-#include "AnswerFlags.h"
-#include "TestQuestion.h"
-#include "TestResult.h"
+#include "adverbs/test/AnswerFlags.h"
+#include "shared/TestQuestion.h"
+#include "shared/TestResult.h"
 
 namespace adverbs {
 
 void registerTestScreens()
 {
-    const frame::TestQuestionDeclaration questions[] = {
+    const shared::TestQuestionDeclaration questions[] = {
         {"TForm28", "adverbs/test/unit28", "RadioButton1", &AnswerFlags[0], "TForm29"},
         {"TForm29", "adverbs/test/unit29", "RadioButton4", &AnswerFlags[1], "TForm30"},
         {"TForm30", "adverbs/test/unit30", "RadioButton1", &AnswerFlags[2], "TForm31"},
@@ -25,10 +25,10 @@ void registerTestScreens()
         {"TForm41", "adverbs/test/unit41", "RadioButton3", &AnswerFlags[13], "TForm42"},
         {"TForm42", "adverbs/test/unit42", "RadioButton4", &AnswerFlags[14], "TForm43"},
     };
-    for (const frame::TestQuestionDeclaration& question : questions)
-        frame::registerTestQuestion(question);
+    for (const shared::TestQuestionDeclaration& question : questions)
+        shared::registerTestQuestion(question);
 
-    frame::registerTestResult({"TForm43", "adverbs/test/unit43", AnswerFlags, {14, 11, 7}});
+    shared::registerTestResult({"TForm43", "adverbs/test/unit43", AnswerFlags, {14, 11, 7}});
 }
 
 } // namespace adverbs

@@ -1,6 +1,6 @@
-#include "PieChart.h"
+#include "gui/chart/PieChart.h"
 
-#include "PieLayout.h"
+#include "gui/chart/PieLayout.h"
 
 #include <QPainterPath>
 #include <algorithm>

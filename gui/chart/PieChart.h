@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PieSeries.h"
+#include "gui/chart/PieSeries.h"
 
 #include <QLocale>
 #include <QPainter>

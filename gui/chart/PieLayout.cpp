@@ -1,4 +1,4 @@
-#include "PieLayout.h"
+#include "gui/chart/PieLayout.h"
 
 #include <QtMath>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PieSeries.h"
+#include "gui/chart/PieSeries.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,4 +1,4 @@
-#include "PieSeries.h"
+#include "gui/chart/PieSeries.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "MainMenu.h"
+#include "russian/frame/MainMenu.h"
 
-#include "Application.h"
-#include "Fitting.h"
-#include "Screens.h"
-#include "Splash.h"
+#include "gui/Application.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
+#include "shared/Splash.h"
 
 namespace russian {
 
@@ -17,15 +17,15 @@ void TMainForm::FormCreate()
 {
     // The splash is the application's but never its main screen; it is gone before the menu fits.
     gui::Application& application = gui::Application::instance();
-    auto* logo = application.create<frame::TLogo>("russian/frame/logo1");
+    auto* logo = application.create<shared::TLogo>("russian/frame/logo1");
     logo->ShowModal();
     application.destroy(logo);
-    frame::FitToScreen(*this, frame::TopHalfPlacement);
+    shared::FitToScreen(*this, shared::TopHalfPlacement);
 }
 
 void TMainForm::Label6Click()
 {
-    frame::OpenForm("TForm29");
+    shared::OpenForm("TForm29");
 }
 
 } // namespace russian

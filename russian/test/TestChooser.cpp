@@ -1,7 +1,7 @@
-#include "TestChooser.h"
+#include "russian/test/TestChooser.h"
 
-#include "Fitting.h"
-#include "Screens.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
 
 namespace russian {
 
@@ -14,17 +14,17 @@ TForm29::TForm29()
 
 void TForm29::FormCreate()
 {
-    frame::FitToScreen(*this, frame::FullScreenPlacement);
+    shared::FitToScreen(*this, shared::FullScreenPlacement);
 }
 
 void TForm29::BitBtn1Click()
 {
-    frame::OpenForm("TForm30");
+    shared::OpenForm("TForm30");
 }
 
 void TForm29::BitBtn2Click()
 {
-    frame::OpenForm("TForm50");
+    shared::OpenForm("TForm50");
 }
 
 } // namespace russian

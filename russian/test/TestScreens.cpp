@@ -1,25 +1,25 @@
-#include "TestScreens.h"
+#include "russian/test/TestScreens.h"
 
-#include "AnswerFlags.h"
-#include "Screens.h"
-#include "TestChooser.h"
-#include "TestQuestion.h"
-#include "TestResult.h"
+#include "russian/test/AnswerFlags.h"
+#include "russian/test/TestChooser.h"
+#include "shared/Screens.h"
+#include "shared/TestQuestion.h"
+#include "shared/TestResult.h"
 
 namespace russian {
 
 void registerTestScreens()
 {
-    frame::registerScreen("TForm29", [] { return std::make_unique<TForm29>(); });
+    shared::registerScreen("TForm29", [] { return std::make_unique<TForm29>(); });
 
     // The strokes that bound the participial phrases of question 14 stay one pixel wide; the
     // sentence scheme of question 15 keeps the frame of its picture.
-    const frame::FitExceptions strokeWidths{.keepWidth = {"Shape1", "Shape2", "Shape3", "Shape4",
-                                                          "Shape5", "Shape6", "Shape7", "Shape8"},
-                                            .keepSize = {}};
-    const frame::FitExceptions schemeSize{.keepWidth = {}, .keepSize = {"Image1"}};
+    const shared::FitExceptions strokeWidths{.keepWidth = {"Shape1", "Shape2", "Shape3", "Shape4",
+                                                           "Shape5", "Shape6", "Shape7", "Shape8"},
+                                             .keepSize = {}};
+    const shared::FitExceptions schemeSize{.keepWidth = {}, .keepSize = {"Image1"}};
 
-    const frame::TestQuestionDeclaration questions[] = {
+    const shared::TestQuestionDeclaration questions[] = {
         // Variant 1.
         {"TForm30", "russian/test/unit30", "RadioButton2", &AnswerFlags[0], "TForm31"},
         {"TForm31", "russian/test/unit31", "RadioButton2", &AnswerFlags[1], "TForm32"},
@@ -61,12 +61,12 @@ void registerTestScreens()
         {"TForm67", "russian/test/unit67", "RadioButton2", &AnswerFlags[16], "TForm68"},
         {"TForm68", "russian/test/unit68", "RadioButton4", &AnswerFlags[17], "TForm69"},
     };
-    for (const frame::TestQuestionDeclaration& question : questions)
-        frame::registerTestQuestion(question);
+    for (const shared::TestQuestionDeclaration& question : questions)
+        shared::registerTestQuestion(question);
 
-    const frame::GradeThresholds thresholds{17, 13, 9};
-    frame::registerTestResult({"TForm49", "russian/test/unit49", AnswerFlags, thresholds});
-    frame::registerTestResult({"TForm69", "russian/test/unit69", AnswerFlags, thresholds});
+    const shared::GradeThresholds thresholds{17, 13, 9};
+    shared::registerTestResult({"TForm49", "russian/test/unit49", AnswerFlags, thresholds});
+    shared::registerTestResult({"TForm69", "russian/test/unit69", AnswerFlags, thresholds});
 }
 
 } // namespace russian

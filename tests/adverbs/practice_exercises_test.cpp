@@ -1,4 +1,4 @@
-#include "practice_support.h"
+#include "tests/adverbs/practice_support.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ TEST_F(PracticeTest, EachChoiceScreenTakesItsKeyAndGoesOn)
         answerRight(screen);
         EXPECT_EQ(messages, declared.praises ? QStringList{Praise} : QStringList{});
         EXPECT_FALSE(screen.isVisible());
-        EXPECT_EQ(isOpen(declared.next), frame::isRegistered(declared.next));
+        EXPECT_EQ(isOpen(declared.next), shared::isRegistered(declared.next));
     }
 }
 
@@ -45,7 +45,7 @@ TEST_F(PracticeTest, AChoiceScreenRejectsEverySingleDeviationAndKeepsTheChoices)
                 EXPECT_TRUE(screen.isVisible());
                 for (const QString& choice : choices)
                     EXPECT_TRUE(selected(screen, choice)) << choice.toStdString();
-                EXPECT_EQ(frame::instanceOf(declared.next), nullptr);
+                EXPECT_EQ(shared::instanceOf(declared.next), nullptr);
                 screen.Close();
             }
         }

@@ -1,4 +1,4 @@
-#include "practice_support.h"
+#include "tests/adverbs/practice_support.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST_F(PracticeTest, TheTenthCompletionOnAScreenOpensTheCongratulationInsteadOfT
     EXPECT_FALSE(poem.isVisible());
     EXPECT_TRUE(isOpen("TForm27"));
     EXPECT_EQ(instanceCount("TForm27"), 1);
-    EXPECT_EQ(frame::instanceOf("TForm18"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm18"), nullptr);
 }
 
 // Items are clicked directly: the marks drawn over item 6 reach up into item 5 and take the
@@ -82,7 +82,7 @@ TEST_F(PracticeTest, WithoutTheGateCompletingScreensFollowTheChain)
     gui::Form& odd = open("TForm46");
     answerRight(odd);
     EXPECT_FALSE(odd.isVisible());
-    EXPECT_EQ(isOpen("TForm21"), frame::isRegistered("TForm21"));
+    EXPECT_EQ(isOpen("TForm21"), shared::isRegistered("TForm21"));
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(instanceCount("TForm27"), 0);
 }
@@ -125,8 +125,8 @@ TEST_F(PracticeTest, TheMenuOpensTheFirstScreenOfEachExerciseThatExists)
         {"Label10", "TForm26"}, {"Label22", "TForm45"}};
     for (const auto& [item, screen] : items) {
         menu.label(item).click();
-        EXPECT_EQ(isOpen(screen), frame::isRegistered(screen)) << item;
-        if (gui::Form* opened = frame::instanceOf(screen))
+        EXPECT_EQ(isOpen(screen), shared::isRegistered(screen)) << item;
+        if (gui::Form* opened = shared::instanceOf(screen))
             opened->Close();
     }
     menu.button("BitBtn2").click();
@@ -150,7 +150,7 @@ TEST_F(PracticeTest, TheCongratulationLeadsToTheTestOrJustCloses)
     EXPECT_TRUE(progress().CongratsShown);
     closed.button("BitBtn1").click();
     EXPECT_FALSE(closed.isVisible());
-    EXPECT_EQ(frame::instanceOf("TForm28"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm28"), nullptr);
 
     gui::Form& toTest = open("TForm27");
     toTest.button("BitBtn2").click();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GuiTest.h"
-#include "Program.h"
-#include "Screens.h"
-#include "practice/PracticeProgress.h"
+#include "adverbs/Program.h"
+#include "adverbs/practice/PracticeProgress.h"
+#include "shared/Screens.h"
+#include "tests/support/GuiTest.h"
 
 #include <QStringList>
 #include <vector>
@@ -85,12 +85,12 @@ protected:
         progress().PracticeDone[exercise] = false;
     }
 
-    static gui::Form& open(const QString& screen) { return *frame::OpenForm(screen); }
-    static gui::Form& newest(const QString& screen) { return *frame::instanceOf(screen); }
+    static gui::Form& open(const QString& screen) { return *shared::OpenForm(screen); }
+    static gui::Form& newest(const QString& screen) { return *shared::instanceOf(screen); }
 
     static bool isOpen(const QString& screen)
     {
-        gui::Form* form = frame::instanceOf(screen);
+        gui::Form* form = shared::instanceOf(screen);
         return form && form->isVisible();
     }
 

@@ -1,8 +1,8 @@
-#include "GuiTest.h"
-#include "TestPass.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/TestPass.h"
 
-#include "Program.h"
-#include "test/AnswerFlags.h"
+#include "adverbs/Program.h"
+#include "adverbs/test/AnswerFlags.h"
 
 namespace {
 
@@ -25,12 +25,12 @@ protected:
 
 TEST_F(AdverbTestPassTest, AWholePassFromTheMenuEndsOnItsResult)
 {
-    gui::Form& menu = *frame::createScreen("TMain");
+    gui::Form& menu = *shared::createScreen("TMain");
     menu.Show();
     testing_support::clickControl(menu, "Label4");
 
     // Only the state at the press counts: a wrong option first, then the right one.
-    frame::instanceOf("TForm28")->radio("RadioButton2").click();
+    shared::instanceOf("TForm28")->radio("RadioButton2").click();
     std::vector<int> options = RightOptions;
     options[2] = 2;  // question 3 wrong
     options[14] = 0; // question 15 left unanswered
@@ -39,7 +39,7 @@ TEST_F(AdverbTestPassTest, AWholePassFromTheMenuEndsOnItsResult)
     std::vector<bool> expected(15, true);
     expected[2] = expected[14] = false;
     EXPECT_EQ(flags(), expected);
-    gui::Form* result = frame::instanceOf("TForm43");
+    gui::Form* result = shared::instanceOf("TForm43");
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(result->isVisible());
     EXPECT_EQ(result->label("Label8").text(), "Ошибки в заданиях: 3, 15, ");
@@ -51,13 +51,13 @@ TEST_F(AdverbTestPassTest, AWholePassFromTheMenuEndsOnItsResult)
 TEST_F(AdverbTestPassTest, ClosingMidTestKeepsTheFlagsWrittenSoFar)
 {
     adverbs::AnswerFlags.fill(true);
-    frame::OpenForm("TForm28");
+    shared::OpenForm("TForm28");
     answerQuestions(Questions.mid(0, 4), {0, 0, 0, 0});
-    gui::Form& fifth = *frame::instanceOf("TForm32");
+    gui::Form& fifth = *shared::instanceOf("TForm32");
     fifth.button("BitBtn2").click();
 
     EXPECT_TRUE(fifth.isHidden());
-    EXPECT_EQ(frame::instanceOf("TForm33"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm33"), nullptr);
     std::vector<bool> expected(15, true);
     std::fill_n(expected.begin(), 4, false);
     EXPECT_EQ(flags(), expected);
@@ -65,27 +65,27 @@ TEST_F(AdverbTestPassTest, ClosingMidTestKeepsTheFlagsWrittenSoFar)
 
 TEST_F(AdverbTestPassTest, ASecondPassStartsAfreshAndOverwritesTheFlags)
 {
-    frame::OpenForm("TForm28");
+    shared::OpenForm("TForm28");
     answerQuestions(Questions, RightOptions);
-    gui::Form* firstResult = frame::instanceOf("TForm43");
+    gui::Form* firstResult = shared::instanceOf("TForm43");
     EXPECT_EQ(firstResult->label("Label3").text(), "15");
 
-    gui::Form& again = *frame::OpenForm("TForm28");
+    gui::Form& again = *shared::OpenForm("TForm28");
     EXPECT_FALSE(again.radio("RadioButton1").isChecked());
     answerQuestions(Questions, std::vector<int>(15, 0));
     EXPECT_EQ(flags(), std::vector<bool>(15, false));
-    EXPECT_EQ(frame::instanceOf("TForm43")->label("Label3").text(), "0");
+    EXPECT_EQ(shared::instanceOf("TForm43")->label("Label3").text(), "0");
     EXPECT_EQ(firstResult->label("Label3").text(), "15");
 }
 
 TEST_F(AdverbTestPassTest, EscClosesAQuestionWithoutAnswering)
 {
     adverbs::AnswerFlags.fill(true);
-    gui::Form& question = *frame::OpenForm("TForm35");
+    gui::Form& question = *shared::OpenForm("TForm35");
     question.radio("RadioButton1").click();
     testing_support::pressKey(question, Qt::Key_Escape);
     EXPECT_TRUE(question.isHidden());
-    EXPECT_EQ(frame::instanceOf("TForm36"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm36"), nullptr);
     EXPECT_TRUE(adverbs::AnswerFlags[7]);
 }
 

@@ -1,8 +1,8 @@
-#include "GuiTest.h"
-#include "TestPass.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/TestPass.h"
 
-#include "Program.h"
-#include "test/AnswerFlags.h"
+#include "adverbs/Program.h"
+#include "adverbs/test/AnswerFlags.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ protected:
     gui::Form& resultFor(int rightCount)
     {
         testing_support::setRightCount(adverbs::AnswerFlags, rightCount);
-        return *frame::createScreen("TForm43");
+        return *shared::createScreen("TForm43");
     }
 };
 
@@ -34,7 +34,8 @@ TEST_F(AdverbTestResultTest, CountPercentageAndGradeFollowTheRightAnswers)
 TEST_F(AdverbTestResultTest, ListsTheWrongQuestionsInOrder)
 {
     testing_support::setWrongAnswers(adverbs::AnswerFlags, {15, 3});
-    EXPECT_EQ(frame::createScreen("TForm43")->label("Label8").text(), "Ошибки в заданиях: 3, 15, ");
+    EXPECT_EQ(shared::createScreen("TForm43")->label("Label8").text(),
+              "Ошибки в заданиях: 3, 15, ");
     EXPECT_EQ(resultFor(0).label("Label8").text(),
               "Ошибки в заданиях: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, ");
     EXPECT_EQ(resultFor(15).label("Label8").text(), "");

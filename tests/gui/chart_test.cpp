@@ -1,5 +1,5 @@
-#include "chart/PieChart.h"
-#include "chart/PieLayout.h"
+#include "gui/chart/PieChart.h"
+#include "gui/chart/PieLayout.h"
 
 #include <QGuiApplication>
 #include <QImage>

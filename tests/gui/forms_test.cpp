@@ -1,4 +1,4 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

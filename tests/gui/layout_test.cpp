@@ -1,6 +1,6 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
-#include "LayoutError.h"
+#include "gui/LayoutError.h"
 
 #include <QFontMetrics>
 

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "gui/Picture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
-#include "Program.h"
-#include "Screens.h"
-#include "Splash.h"
-#include "WindowFrame.h"
+#include "gui/WindowFrame.h"
+#include "russian/Program.h"
+#include "shared/Screens.h"
+#include "shared/Splash.h"
 
 #include <QPointer>
 #include <QTest>
@@ -18,19 +18,19 @@ protected:
 
     // Creates the menu as the program's start-up does. While the splash runs, notes what is on
     // show, then ends the splash with `end`.
-    gui::Form& startUp(std::function<void(frame::TLogo&)> end)
+    gui::Form& startUp(std::function<void(shared::TLogo&)> end)
     {
         QTimer::singleShot(0, [this, end] {
-            logo = dynamic_cast<frame::TLogo*>(gui::Display::instance().modalWindow());
+            logo = dynamic_cast<shared::TLogo*>(gui::Display::instance().modalWindow());
             shownDuringSplash = gui::Display::instance().visibleForms();
             mainFormDuringSplash = gui::Application::instance().mainForm();
             if (logo)
                 end(*logo);
         });
-        return *frame::CreateForm("TMainForm");
+        return *shared::CreateForm("TMainForm");
     }
 
-    QPointer<frame::TLogo> logo;
+    QPointer<shared::TLogo> logo;
     std::vector<gui::Form*> shownDuringSplash;
     gui::Form* mainFormDuringSplash = nullptr;
 };
@@ -38,8 +38,8 @@ protected:
 TEST_F(ParticipleStartUpTest, TheMenuComesOnlyAfterTheSplashHasEnded)
 {
     useDisplay(1024, 768);
-    gui::Form& menu = startUp([](frame::TLogo& splash) {
-        for (int second = 0; second < frame::TLogo::CountdownStart; ++second)
+    gui::Form& menu = startUp([](shared::TLogo& splash) {
+        for (int second = 0; second < shared::TLogo::CountdownStart; ++second)
             splash.Timer1Timer();
         splash.button("BitBtn1").click();
     });
@@ -57,7 +57,7 @@ TEST_F(ParticipleStartUpTest, TheMenuComesOnlyAfterTheSplashHasEnded)
 
 TEST_F(ParticipleStartUpTest, ClosingTheSplashEarlyStillLeadsToTheMenu)
 {
-    gui::Form& menu = startUp([](frame::TLogo& splash) {
+    gui::Form& menu = startUp([](shared::TLogo& splash) {
         const QPoint closeBox = gui::ToolWindowFrame.closeBox(splash.rect()).center();
         QTest::mouseClick(&splash, Qt::LeftButton, Qt::NoModifier, closeBox);
     });
@@ -68,14 +68,14 @@ TEST_F(ParticipleStartUpTest, ClosingTheSplashEarlyStillLeadsToTheMenu)
 
     menu.Show();
     testing_support::clickControl(menu, "Label6");
-    ASSERT_NE(frame::instanceOf("TForm29"), nullptr);
-    EXPECT_TRUE(frame::instanceOf("TForm29")->isVisible());
+    ASSERT_NE(shared::instanceOf("TForm29"), nullptr);
+    EXPECT_TRUE(shared::instanceOf("TForm29")->isVisible());
     EXPECT_TRUE(menu.isVisible());
 }
 
 TEST_F(ParticipleStartUpTest, EnterOnTheMenuEndsTheProgramAndEscDoesNothing)
 {
-    gui::Form& menu = startUp([](frame::TLogo& splash) { splash.Close(); });
+    gui::Form& menu = startUp([](shared::TLogo& splash) { splash.Close(); });
     menu.Show();
     EXPECT_EQ(QApplication::focusWidget(), &menu.button("BitBtn1"));
 

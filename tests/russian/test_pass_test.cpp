@@ -1,8 +1,8 @@
-#include "GuiTest.h"
-#include "TestPass.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/TestPass.h"
 
-#include "Program.h"
-#include "test/AnswerFlags.h"
+#include "russian/Program.h"
+#include "russian/test/AnswerFlags.h"
 
 namespace {
 
@@ -23,29 +23,29 @@ protected:
 
     static QString wrongList(const QString& result)
     {
-        return frame::instanceOf(result)->label("Label8").text();
+        return shared::instanceOf(result)->label("Label8").text();
     }
 };
 
 TEST_F(ParticipleTestPassTest, EachVariantEndsOnItsOwnResultCountingOnlyItsAnswers)
 {
-    gui::Form& chooser = *frame::OpenForm("TForm29");
+    gui::Form& chooser = *shared::OpenForm("TForm29");
     chooser.button("BitBtn1").click();
     std::vector<int> answers = Variant1Right;
     answers[3] = 3; // question 4 as variant 2 has it
     answerQuestions(Variant1, answers);
-    ASSERT_NE(frame::instanceOf("TForm49"), nullptr);
+    ASSERT_NE(shared::instanceOf("TForm49"), nullptr);
     EXPECT_EQ(wrongList("TForm49"), "Ошибки в заданиях: 4, ");
-    EXPECT_EQ(frame::instanceOf("TForm69"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm69"), nullptr);
 
-    frame::instanceOf("TForm49")->button("BitBtn2").click();
+    shared::instanceOf("TForm49")->button("BitBtn2").click();
     EXPECT_EQ(gui::Display::instance().activeForm(), &chooser);
     chooser.button("BitBtn2").click();
     answers = Variant2Right;
     answers[13] = 3; // question 14 as variant 1 has it
     answers[17] = 0;
     answerQuestions(Variant2, answers);
-    ASSERT_NE(frame::instanceOf("TForm69"), nullptr);
+    ASSERT_NE(shared::instanceOf("TForm69"), nullptr);
     EXPECT_EQ(wrongList("TForm69"), "Ошибки в заданиях: 14, 18, ");
     EXPECT_EQ(wrongList("TForm49"), "Ошибки в заданиях: 4, ");
 }
@@ -53,17 +53,17 @@ TEST_F(ParticipleTestPassTest, EachVariantEndsOnItsOwnResultCountingOnlyItsAnswe
 TEST_F(ParticipleTestPassTest, CloseEndsThePassAndEscDoesNot)
 {
     russian::AnswerFlags.fill(false);
-    gui::Form& chooser = *frame::OpenForm("TForm29");
+    gui::Form& chooser = *shared::OpenForm("TForm29");
     chooser.button("BitBtn2").click();
     answerQuestions(Variant2.mid(0, 2), {2, 2});
 
-    gui::Form& third = *frame::instanceOf("TForm52");
+    gui::Form& third = *shared::instanceOf("TForm52");
     third.radio("RadioButton4").click();
     testing_support::pressKey(third, Qt::Key_Escape);
     EXPECT_TRUE(third.isVisible());
     third.button("BitBtn2").click();
     EXPECT_TRUE(third.isHidden());
-    EXPECT_EQ(frame::instanceOf("TForm53"), nullptr);
+    EXPECT_EQ(shared::instanceOf("TForm53"), nullptr);
     EXPECT_EQ(gui::Display::instance().activeForm(), &chooser);
 
     std::vector<bool> expected(18, false);
@@ -76,15 +76,15 @@ TEST_F(ParticipleTestPassTest, StrokesAndSchemesKeepTheirSizesOnAWideDisplay)
 {
     useDisplay(1600, 1200);
     for (const char* className : {"TForm44", "TForm64"}) {
-        gui::Form& question = *frame::createScreen(className);
+        gui::Form& question = *shared::createScreen(className);
         for (int n = 1; n <= 8; ++n) {
             const QRect stroke = question.shape("Shape" + QString::number(n)).bounds();
             EXPECT_EQ(stroke.size(), QSize(1, 66)) << className << " Shape" << n;
         }
         EXPECT_EQ(question.button("BitBtn1").bounds().size(), QSize(402, 82));
     }
-    EXPECT_EQ(frame::createScreen("TForm45")->image("Image1").bounds(), QRect(480, 144, 121, 41));
-    EXPECT_EQ(frame::createScreen("TForm65")->image("Image1").bounds(), QRect(1072, 144, 121, 41));
+    EXPECT_EQ(shared::createScreen("TForm45")->image("Image1").bounds(), QRect(480, 144, 121, 41));
+    EXPECT_EQ(shared::createScreen("TForm65")->image("Image1").bounds(), QRect(1072, 144, 121, 41));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-#include "GuiTest.h"
-#include "TestPass.h"
+#include "tests/support/GuiTest.h"
+#include "tests/support/TestPass.h"
 
-#include "Program.h"
-#include "test/AnswerFlags.h"
+#include "russian/Program.h"
+#include "russian/test/AnswerFlags.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ TEST_F(ParticipleTestResultTest, CountPercentageAndGradeFollowTheRightAnswers)
     };
     for (const testing_support::ResultRow& row : rows) {
         testing_support::setRightCount(russian::AnswerFlags, row.right);
-        testing_support::expectResult(*frame::createScreen("TForm49"), row);
-        testing_support::expectResult(*frame::createScreen("TForm69"), row);
+        testing_support::expectResult(*shared::createScreen("TForm49"), row);
+        testing_support::expectResult(*shared::createScreen("TForm69"), row);
     }
 }
 

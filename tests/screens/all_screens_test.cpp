@@ -1,7 +1,7 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
-#include "ProgramScreens.h"
-#include "Screens.h"
+#include "shared/Screens.h"
+#include "tools/ProgramScreens.h"
 
 #include <QTimer>
 
@@ -39,7 +39,7 @@ TEST_P(AllScreens, LoadFitAndPaint)
         SCOPED_TRACE(className.toStdString());
         gui::Form* form = nullptr;
         try {
-            form = frame::createScreen(className);
+            form = shared::createScreen(className);
         } catch (const std::exception& error) {
             ADD_FAILURE() << error.what();
             continue;

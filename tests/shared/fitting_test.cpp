@@ -1,15 +1,15 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
-#include "Fitting.h"
 #include "adverbs/Program.h"
-#include "Screens.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
 
 namespace {
 
-using frame::Placement;
-using frame::placementBounds;
-using frame::scaleFactorFor;
-using frame::scaleValue;
+using shared::Placement;
+using shared::placementBounds;
+using shared::scaleFactorFor;
+using shared::scaleValue;
 
 TEST(Fitting, ScalesByTheWidthRatioWithHalvesToEven)
 {
@@ -53,7 +53,7 @@ protected:
 TEST_F(ScreenFitting, TheMainMenuAt1024By768)
 {
     useDisplay(1024, 768);
-    gui::Form& menu = *frame::createScreen("TMain");
+    gui::Form& menu = *shared::createScreen("TMain");
     EXPECT_EQ(menu.geometry(), QRect(0, 0, 1024, 384));
     EXPECT_EQ(menu.label("Label1").bounds().topLeft(), QPoint(369, 31));
     EXPECT_EQ(menu.label("Label1").fontSize(), 46);
@@ -66,7 +66,7 @@ TEST_F(ScreenFitting, TheMainMenuAt1024By768)
 
 TEST_F(ScreenFitting, AtTheDesignWidthNothingChanges)
 {
-    gui::Form& menu = *frame::createScreen("TMain");
+    gui::Form& menu = *shared::createScreen("TMain");
     EXPECT_EQ(menu.geometry(), QRect(0, 0, 800, 300));
     EXPECT_EQ(menu.label("Label1").bounds().topLeft(), QPoint(288, 24));
     EXPECT_EQ(menu.button("BitBtn1").bounds(), QRect(592, 249, 97, 25));
@@ -76,7 +76,7 @@ TEST_F(ScreenFitting, AtTheDesignWidthNothingChanges)
 TEST_F(ScreenFitting, OnAWideDisplayControlsFollowTheWidthAlone)
 {
     useDisplay(1920, 1080);
-    gui::Form& menu = *frame::createScreen("TMain");
+    gui::Form& menu = *shared::createScreen("TMain");
     EXPECT_EQ(menu.geometry(), QRect(0, 0, 1920, 540));
     // The button designed at top 249 reaches below the half-height window's edge.
     EXPECT_EQ(menu.button("BitBtn1").bounds().bottom() + 1,

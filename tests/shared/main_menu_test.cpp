@@ -1,7 +1,7 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
 #include "adverbs/Program.h"
-#include "Screens.h"
+#include "shared/Screens.h"
 
 #include <QTimer>
 
@@ -14,8 +14,8 @@ protected:
     // The start-up sequence up to the event loop: the menu, then the splash, both hidden.
     gui::Form& startUp()
     {
-        gui::Form& menu = *frame::CreateForm("TMain");
-        frame::CreateForm("TLogo");
+        gui::Form& menu = *shared::CreateForm("TMain");
+        shared::CreateForm("TLogo");
         return menu;
     }
 };
@@ -23,7 +23,7 @@ protected:
 TEST_F(MainMenuTest, TheMenuAppearsOnlyAfterTheSplashHasEnded)
 {
     gui::Form& menu = startUp();
-    gui::Form& logo = *frame::instanceOf("TLogo");
+    gui::Form& logo = *shared::instanceOf("TLogo");
     EXPECT_EQ(gui::Application::instance().mainForm(), &menu);
     bool menuSeenDuringSplash = true;
     QTimer::singleShot(0, &logo, [&] {
@@ -40,7 +40,7 @@ TEST_F(MainMenuTest, TheMenuAppearsOnlyAfterTheSplashHasEnded)
 TEST_F(MainMenuTest, EnterEndsTheProgramAndEscDoesNothing)
 {
     gui::Form& menu = startUp();
-    QTimer::singleShot(0, [] { frame::instanceOf("TLogo")->Close(); });
+    QTimer::singleShot(0, [] { shared::instanceOf("TLogo")->Close(); });
     menu.Show();
     EXPECT_EQ(QApplication::focusWidget(), &menu.button("BitBtn1"));
 
@@ -53,9 +53,9 @@ TEST_F(MainMenuTest, EnterEndsTheProgramAndEscDoesNothing)
 TEST_F(MainMenuTest, ExitEndsTheProgramWhateverIsOpen)
 {
     gui::Form& menu = startUp();
-    QTimer::singleShot(0, [] { frame::instanceOf("TLogo")->Close(); });
+    QTimer::singleShot(0, [] { shared::instanceOf("TLogo")->Close(); });
     menu.Show();
-    frame::OpenForm("TLogo");
+    shared::OpenForm("TLogo");
     menu.button("BitBtn1").click();
     EXPECT_TRUE(gui::Application::instance().terminated());
 }

@@ -1,21 +1,21 @@
-#include "GuiTest.h"
+#include "tests/support/GuiTest.h"
 
-#include "Fitting.h"
 #include "adverbs/Program.h"
-#include "Screens.h"
-#include "Splash.h"
+#include "shared/Fitting.h"
+#include "shared/Screens.h"
+#include "shared/Splash.h"
 
 #include <QTimer>
 
 namespace {
 
-using frame::TLogo;
+using shared::TLogo;
 
 class SplashTest : public testing_support::GuiTest {
 protected:
     static void SetUpTestSuite() { adverbs::registerScreens(); }
 
-    TLogo& makeSplash() { return *static_cast<TLogo*>(frame::createScreen("TLogo")); }
+    TLogo& makeSplash() { return *static_cast<TLogo*>(shared::createScreen("TLogo")); }
     static QString status(TLogo& logo)
     {
         return logo.get<gui::StatusBar>("StatusBar1").panelText(0);

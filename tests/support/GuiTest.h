@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Application.h"
-#include "Display.h"
-#include "Form.h"
-#include "MessageBox.h"
+#include "gui/Application.h"
+#include "gui/Display.h"
+#include "gui/Form.h"
+#include "gui/MessageBox.h"
 
 #include <QStringList>
 #include <QTest>

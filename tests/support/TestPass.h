@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Form.h"
-#include "Screens.h"
+#include "gui/Form.h"
+#include "shared/Screens.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace testing_support {
 // option with the given number (0 leaves all four unchecked) and presses "Я ответил/а".
 inline void answerQuestion(const QString& className, int option)
 {
-    gui::Form* question = frame::instanceOf(className);
+    gui::Form* question = shared::instanceOf(className);
     ASSERT_NE(question, nullptr) << className.toStdString();
     ASSERT_TRUE(question->isVisible()) << className.toStdString();
     if (option != 0)

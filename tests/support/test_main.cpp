@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "gui/Application.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

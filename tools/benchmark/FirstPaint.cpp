@@ -1,4 +1,4 @@
-#include "FirstPaint.h"
+#include "tools/benchmark/FirstPaint.h"
 
 #include <QEvent>
 #include <QWidget>

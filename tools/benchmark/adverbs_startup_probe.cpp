@@ -1,7 +1,7 @@
 // Runs the real start-up of `adverbs` and reports the first paint of its splash screen.
 
-#include "FirstPaint.h"
-#include "Program.h"
+#include "adverbs/Program.h"
+#include "tools/benchmark/FirstPaint.h"
 
 #include <QApplication>
 

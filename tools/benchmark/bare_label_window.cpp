@@ -1,7 +1,7 @@
 // The yardstick of the start-up benchmark: a bare Qt window that paints one Times New Roman
 // label, reporting its first paint like the program does.
 
-#include "FirstPaint.h"
+#include "tools/benchmark/FirstPaint.h"
 
 #include <QApplication>
 #include <QPainter>

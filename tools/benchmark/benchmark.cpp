@@ -4,11 +4,11 @@
 // `adverbs` against a bare Qt window that paints one label; the peak resident memory of both;
 // and the time to create, fit and first paint the main menu and every other screen at 1920x1440.
 
-#include "Application.h"
-#include "Display.h"
-#include "Form.h"
-#include "ProgramScreens.h"
-#include "Screens.h"
+#include "gui/Application.h"
+#include "gui/Display.h"
+#include "gui/Form.h"
+#include "shared/Screens.h"
+#include "tools/ProgramScreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +103,7 @@ double measureScreen(const QString& className)
     for (int run = 0; run < Runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        gui::Form* form = frame::createScreen(className);
+        gui::Form* form = shared::createScreen(className);
         watch.target = form;
         watch.painted = false;
         form->show();
