@@ -3,16 +3,16 @@
 #include "adverbs/frame/MainMenu.h"
 #include "adverbs/test/TestScreens.h"
 #include "gui/Application.h"
-#include "shared/Screens.h"
 #include "shared/Splash.h"
 
 namespace adverbs {
 
 void registerScreens()
 {
-    shared::registerScreen("TMain", [] { return std::make_unique<TMain>(); });
-    shared::registerScreen("TLogo",
-                           [] { return std::make_unique<shared::TLogo>("adverbs/frame/logo1"); });
+    shared::setScreensToBuild({"TForm1", "TForm21", "TForm23", "TForm24", "TForm25", "TForm26",
+                               "TForm45", "TForm47", "TForm48", "TForm49"});
+    shared::registerDeclaredScreen<TMain>();
+    shared::registerScreenClass<shared::TLogo>({"TLogo", "adverbs/frame/logo1"});
     registerTestScreens();
     registerPracticeScreens();
 }

@@ -2,7 +2,7 @@
 
 namespace adverbs {
 
-// Registers every screen class of the adverb course.
+// Registers every screen class of the adverb course, and the screens it still lacks.
 void registerScreens();
 void registerPracticeScreens();
 

@@ -28,8 +28,18 @@ Form* Application::adopt(std::unique_ptr<Form> form)
 {
     Form* raw = form.get();
     forms_.push_back(std::move(form));
+    Display::instance().attach(raw);
+    QObject::connect(raw, &Form::mainFormClosed, [this] { terminate(); });
     raw->FormCreate();
     return raw;
+}
+
+void Application::claimMainForm(Form* form)
+{
+    if (mainForm_)
+        return;
+    mainForm_ = form;
+    form->setMainForm(true);
 }
 
 void Application::destroy(Form* form)
@@ -73,10 +83,6 @@ void Application::reset()
     mainForm_ = nullptr;
     terminated_ = false;
 }
-
-} // namespace gui
-
-namespace gui {
 
 void Application::shutdown()
 {

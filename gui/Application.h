@@ -2,7 +2,6 @@
 
 #include "gui/Form.h"
 
-#include <QString>
 #include <memory>
 #include <vector>
 
@@ -10,43 +9,19 @@ class QApplication;
 
 namespace gui {
 
-// The application object: owns every form until the program ends. The first form made through
-// CreateForm becomes the main form once its creation handler has returned; closing the main form
-// ends the program.
+// The application object: owns every form until the program ends. The first form that claims
+// it becomes the main form; closing the main form ends the program.
 class Application {
 public:
     static Application& instance();
 
-    // Sets up Qt (unless a QApplication exists already), the fonts and the display.
+    // Sets up Qt (unless a QApplication exists already), the fonts and the style.
     void Initialize(int& argc, char** argv);
 
-    // Creates a form owned by the application and runs its creation handler; the first form
-    // created this way becomes the main form.
-    template <class T, class... Args> T* CreateForm(Args&&... args)
-    {
-        T* form = create<T>(std::forward<Args>(args)...);
-        claimMainForm(form);
-        return form;
-    }
-
-    // Makes the form the main form unless there is one already.
-    void claimMainForm(Form* form)
-    {
-        if (!mainForm_)
-            mainForm_ = form;
-    }
-
-    // Creates a form owned by the application that never becomes the main form.
-    template <class T, class... Args> T* create(Args&&... args)
-    {
-        auto form = std::make_unique<T>(std::forward<Args>(args)...);
-        T* raw = form.get();
-        adopt(std::move(form));
-        return raw;
-    }
-
-    // Takes ownership of a new form and runs its creation handler.
+    // Takes ownership of a new form, puts it on the display and runs its creation handler.
     Form* adopt(std::unique_ptr<Form> form);
+    // Makes the form the main form unless there is one already.
+    void claimMainForm(Form* form);
     // Destroys a form before the end of the program.
     void destroy(Form* form);
 

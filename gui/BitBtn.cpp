@@ -1,6 +1,5 @@
 #include "gui/BitBtn.h"
 
-#include "gui/Form.h"
 #include "gui/Glyphs.h"
 #include "gui/TextImages.h"
 
@@ -9,13 +8,11 @@
 
 namespace gui {
 
-BitBtn::BitBtn(QWidget* client, Form& form, const QString& name)
-    : WindowedControl(client, name)
-    , form_(form)
+BitBtn::BitBtn(QWidget* client, const QString& name)
+    : BitBtnBase(client, name)
 {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QPushButton::clicked, this, [this] { handleClick(); });
 }
 
 QString BitBtn::stockCaption(ButtonKind kind)
@@ -70,26 +67,10 @@ void BitBtn::paintEvent(QPaintEvent* event)
     painter.drawImage(textTopLeft + caption.offset, caption.image);
 }
 
-void BitBtn::handleClick()
+void BitBtn::runClickHandler()
 {
-    if (kind_ == ButtonKind::Close) {
-        form_.Close();
-        return;
-    }
-    if (form_.isModal()) {
-        switch (kind_) {
-        case ButtonKind::OK:
-            form_.setModalResult(ModalResult::OK);
-            break;
-        case ButtonKind::Cancel:
-            form_.setModalResult(ModalResult::Cancel);
-            break;
-        default:
-            form_.setModalResult(ModalResult::Ignore);
-            break;
-        }
-    }
     if (onClick_) {
+        // The handler may close or replace this button's form; keep a copy alive meanwhile.
         auto handler = onClick_;
         handler();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/ButtonKind.h"
 #include "gui/WindowedControl.h"
 
 #include <QPushButton>
@@ -7,20 +8,24 @@
 
 namespace gui {
 
-class Form;
+using BitBtnBase = WindowedControl<QPushButton, ControlKind::BitBtn>;
 
-// ok: the form's default button (Enter); cancel: its cancel button (Esc); ignore: neither;
-// close: closes its form by itself and never runs a click handler.
-enum class ButtonKind { OK, Cancel, Ignore, Close };
+// A push button of one of the four kinds, with the kind's glyph left of its caption. What a kind
+// does to its form on a click (close it, end its modal run) is the form's business; the button
+// keeps the click handler that the screen binds.
+class BitBtn : public BitBtnBase {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
 
-class BitBtn : public WindowedControl<QPushButton, ControlKind::BitBtn> {
 public:
-    BitBtn(QWidget* client, Form& form, const QString& name);
+    BitBtn(QWidget* client, const QString& name);
 
     ButtonKind buttonKind() const { return kind_; }
     // Sets the kind and its glyph.
     void setButtonKind(ButtonKind kind);
+
     void setOnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+    void runClickHandler();
 
     static QString stockCaption(ButtonKind kind);
 
@@ -28,9 +33,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void handleClick();
-
-    Form& form_;
     ButtonKind kind_ = ButtonKind::Ignore;
     std::function<void()> onClick_;
 };

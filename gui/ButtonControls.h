@@ -50,13 +50,37 @@ protected:
     }
 };
 
-// All radio buttons of a form share its client area and so form one group.
-using RadioButton =
+using RadioButtonBase =
     CheckableButton<QRadioButton, ControlKind::RadioButton, QStyle::PE_IndicatorRadioButton,
                     QStyle::SE_RadioButtonIndicator, QStyle::SE_RadioButtonContents>;
-using CheckBox = CheckableButton<QCheckBox, ControlKind::CheckBox, QStyle::PE_IndicatorCheckBox,
-                                 QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents>;
+using CheckBoxBase = CheckableButton<QCheckBox, ControlKind::CheckBox, QStyle::PE_IndicatorCheckBox,
+                                     QStyle::SE_CheckBoxIndicator, QStyle::SE_CheckBoxContents>;
+using EditBase = WindowedControl<QLineEdit, ControlKind::Edit>;
+
+// All radio buttons of a form share its client area and so form one group.
+class RadioButton : public RadioButtonBase {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
+public:
+    using RadioButtonBase::RadioButtonBase;
+};
+
+class CheckBox : public CheckBoxBase {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
+public:
+    using CheckBoxBase::CheckBoxBase;
+};
+
 // A single-line edit field without a length limit.
-using Edit = WindowedControl<QLineEdit, ControlKind::Edit>;
+class Edit : public EditBase {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
+public:
+    using EditBase::EditBase;
+};
 
 } // namespace gui

@@ -8,6 +8,8 @@ namespace gui {
 // A chart holding one 3D pie series. Only its bounds follow the screen; everything inside keeps
 // its size.
 class Chart : public GraphicControl {
+    Q_OBJECT
+
 public:
     Chart(QWidget* client, const QString& name);
 

@@ -1,42 +1,58 @@
 #include "gui/ClientArea.h"
 
-#include "gui/Form.h"
+#include "gui/GraphicControl.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace gui {
 
-ClientArea::ClientArea(Form& form)
-    : QWidget(&form)
-    , form_(form)
+ClientArea::ClientArea(QWidget* form)
+    : QWidget(form)
 {
     setObjectName("client");
     setMouseTracking(true);
 }
 
+void ClientArea::setBackground(Color color)
+{
+    background_ = color;
+    update();
+}
+
+void ClientArea::addGraphic(GraphicControl* control)
+{
+    graphics_.push_back(control);
+}
+
+GraphicControl* ClientArea::graphicAt(const QPoint& point) const
+{
+    for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
+        if ((*it)->isShown() && (*it)->bounds().contains(point))
+            return *it;
+    return nullptr;
+}
+
 void ClientArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), form_.color().toQColor());
-    for (Control* control : form_.controls()) {
-        auto* graphic = dynamic_cast<GraphicControl*>(control);
-        if (graphic && graphic->isShown())
+    painter.fillRect(rect(), background_.toQColor());
+    for (GraphicControl* graphic : graphics_)
+        if (graphic->isShown())
             graphic->paint(painter);
-    }
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        pressed_ = form_.graphicControlAt(event->position().toPoint());
+        pressed_ = graphicAt(event->position().toPoint());
 }
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !pressed_)
         return;
-    GraphicControl* released = form_.graphicControlAt(event->position().toPoint());
+    GraphicControl* released = graphicAt(event->position().toPoint());
     GraphicControl* pressed = pressed_;
     pressed_ = nullptr;
     if (released == pressed)
@@ -45,7 +61,7 @@ void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event)
 {
-    GraphicControl* hovered = form_.graphicControlAt(event->position().toPoint());
+    GraphicControl* hovered = graphicAt(event->position().toPoint());
     setCursor(hovered ? hovered->cursor() : Qt::ArrowCursor);
 }
 

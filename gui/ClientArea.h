@@ -1,18 +1,29 @@
 #pragma once
 
+#include "gui/Color.h"
+
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace gui {
 
-class Form;
 class GraphicControl;
 
 // The client area of a form: it paints the background and the graphic controls in layout order,
-// and routes clicks and the mouse cursor to the topmost graphic control under the mouse.
+// and routes clicks and the mouse cursor to the topmost visible graphic control under the mouse.
 class ClientArea : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit ClientArea(Form& form);
+    explicit ClientArea(QWidget* form);
+
+    Color background() const { return background_; }
+    void setBackground(Color color);
+    // Adds a graphic control over those added before it.
+    void addGraphic(GraphicControl* control);
+    // The graphic control that a click at the point reaches, if any.
+    GraphicControl* graphicAt(const QPoint& point) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,7 +32,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    Form& form_;
+    Color background_ = clWhite;
+    std::vector<GraphicControl*> graphics_;
     QPointer<GraphicControl> pressed_;
 };
 

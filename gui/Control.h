@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QRect>
 #include <QString>
 
@@ -18,6 +19,12 @@ enum class ControlKind {
     Timer
 };
 
+// Sizes that a layout keeps as designed while the rest of its screen scales.
+struct Unscaled {
+    bool width = false;
+    bool height = false;
+};
+
 // What every control of a layout offers the screen code and the fitting: its name, kind, bounds
 // on the form's client area and, where it has text, its font size in points.
 class Control {
@@ -26,6 +33,8 @@ public:
 
     virtual ControlKind kind() const = 0;
     virtual QString controlName() const = 0;
+    // The Qt object behind the control, for qobject_cast to the control's own class.
+    virtual QObject* asObject() = 0;
 
     virtual QRect bounds() const = 0;
     virtual void setBounds(const QRect& bounds) = 0;
@@ -36,6 +45,18 @@ public:
 
     virtual bool isShown() const = 0;
     virtual void setShown(bool shown) = 0;
+
+    Unscaled unscaled() const { return unscaled_; }
+    void setUnscaled(Unscaled unscaled) { unscaled_ = unscaled; }
+    // A mark is meant to lie over text: a stress mark, an underline, a crossing-out stroke.
+    bool isMark() const { return mark_; }
+    void setMark(bool mark) { mark_ = mark; }
+
+private:
+    Unscaled unscaled_;
+    bool mark_ = false;
 };
 
 } // namespace gui
+
+Q_DECLARE_INTERFACE(gui::Control, "textbooks.gui.Control")

@@ -137,6 +137,29 @@ std::vector<Form*> Display::visibleForms() const
     return visible;
 }
 
+void Display::attach(Form* form)
+{
+    const QRect bounds = form->geometry();
+    form->setParent(area());
+    form->setGeometry(bounds);
+    // Direct connections: the display has followed each change before the form goes on.
+    connect(
+        form, &Form::shown, this, [this, form] { formShown(form); }, Qt::DirectConnection);
+    connect(
+        form, &Form::hidden, this, [this, form] { formHidden(form); }, Qt::DirectConnection);
+    connect(
+        form, &Form::destroying, this, [this, form] { formDestroyed(form); }, Qt::DirectConnection);
+    connect(
+        form, &Form::modalRunStarted, this,
+        [this, form] {
+            bringToFront(form);
+            beginModal(form);
+        },
+        Qt::DirectConnection);
+    connect(
+        form, &Form::modalRunEnded, this, [this, form] { endModal(form); }, Qt::DirectConnection);
+}
+
 void Display::bringToFront(Form* form)
 {
     std::erase(stack_, form);
@@ -157,6 +180,7 @@ void Display::formShown(Form* form)
 void Display::formHidden(Form* form)
 {
     if (active_ == form) {
+        form->setActive(false);
         active_ = nullptr;
         activateTopmost();
     }
@@ -175,14 +199,15 @@ void Display::beginModal(QWidget* window)
 {
     modal_.push_back(window);
     window->raise();
-    if (Form* form = dynamic_cast<Form*>(window))
+    if (Form* form = qobject_cast<Form*>(window))
         activate(form);
 }
 
 void Display::endModal(QWidget* window)
 {
     std::erase_if(modal_, [window](const QPointer<QWidget>& w) { return !w || w == window; });
-    if (dynamic_cast<Form*>(window) && active_ == window) {
+    if (Form* form = qobject_cast<Form*>(window); form && active_ == form) {
+        form->setActive(false);
         active_ = nullptr;
         activateTopmost();
     } else if (active_) {
@@ -200,7 +225,7 @@ QWidget* Display::modalWindow() const
 
 void Display::activateTopmost()
 {
-    if (Form* modal = dynamic_cast<Form*>(modalWindow())) {
+    if (Form* modal = qobject_cast<Form*>(modalWindow())) {
         activate(modal);
         return;
     }
@@ -216,9 +241,11 @@ void Display::activate(Form* form)
 {
     if (active_ == form)
         return;
+    if (active_)
+        active_->setActive(false);
     active_ = form;
+    form->setActive(true);
     form->restoreFocus();
-    form->update();
     form->FormActivate();
 }
 
@@ -244,7 +271,7 @@ bool Display::eventFilter(QObject* watched, QEvent* event)
 
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         QWidget* modal = modalWindow();
-        if (modal && !dynamic_cast<Form*>(modal))
+        if (modal && !qobject_cast<Form*>(modal))
             return blockedByModal(widget); // a message box handles its own keys
         if (event->type() == QEvent::ShortcutOverride)
             return false;
@@ -271,7 +298,7 @@ void Display::reset()
 Form* formOf(QWidget* widget)
 {
     for (QWidget* w = widget; w; w = w->parentWidget())
-        if (Form* form = dynamic_cast<Form*>(w))
+        if (Form* form = qobject_cast<Form*>(w))
             return form;
     return nullptr;
 }

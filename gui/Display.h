@@ -17,6 +17,8 @@ class Form;
 // The display also keeps the stacking order of the forms on it and which of them is active: the
 // modal one, else the topmost visible one.
 class Display : public QObject {
+    Q_OBJECT
+
 public:
     static Display& instance();
 
@@ -31,11 +33,10 @@ public:
     Form* activeForm() const { return active_; }
     std::vector<Form*> visibleForms() const;
 
-    // Called by the forms and the message box.
-    void formShown(Form* form);
-    void formHidden(Form* form);
-    void formDestroyed(Form* form);
-    void bringToFront(Form* form);
+    // Puts a new form on the display and follows what its signals tell.
+    void attach(Form* form);
+
+    // A modal window (a modal form, or the message box) takes all input until it ends.
     void beginModal(QWidget* window);
     void endModal(QWidget* window);
     QWidget* modalWindow() const;
@@ -49,6 +50,10 @@ protected:
 private:
     Display();
     void ensureHost();
+    void formShown(Form* form);
+    void formHidden(Form* form);
+    void formDestroyed(Form* form);
+    void bringToFront(Form* form);
     void activate(Form* form);
     void activateTopmost();
     bool blockedByModal(QWidget* widget) const;

@@ -1,9 +1,7 @@
 #include "gui/Form.h"
 
-#include "gui/Application.h"
 #include "gui/ClientArea.h"
-#include "gui/Display.h"
-#include "gui/LayoutLoader.h"
+#include "gui/ControlTypes.h"
 #include "gui/WindowFrame.h"
 
 #include <QApplication>
@@ -14,14 +12,20 @@
 
 namespace gui {
 
-Form::Form(const QString& layoutPath)
-    : QWidget(Display::instance().area())
-    , layoutPath_(layoutPath)
+Form::Form(const FormId& id)
+    : id_(id)
 {
+    setObjectName(id.className);
     hide();
-    client_ = new ClientArea(*this);
-    LayoutLoader::load(*this);
-    setObjectName(className_);
+    client_ = new ClientArea(this);
+    const LayoutSpec& layout = layoutAt(id.layoutPath);
+    caption_ = layout.caption;
+    designClient_ = layout.client;
+    border_ = layout.border;
+    client_->setBackground(layout.color);
+    int untabbed = 1000;
+    for (const ControlSpec& spec : layout.controls)
+        addControl(controlTypeOf(spec.kind).build(client_, spec), spec.tab.value_or(untabbed++));
     const WindowFrame frame = border_ == BorderStyle::Tool ? ToolWindowFrame : WindowFrame{0, 0};
     setWindowBounds(QRect(0, 0, designClient_.width() + 2 * frame.border,
                           designClient_.height() + 2 * frame.border + frame.titleHeight));
@@ -29,7 +33,7 @@ Form::Form(const QString& layoutPath)
 
 Form::~Form()
 {
-    Display::instance().formDestroyed(this);
+    emit destroying();
 }
 
 QWidget* Form::clientArea() const
@@ -37,9 +41,14 @@ QWidget* Form::clientArea() const
     return client_;
 }
 
+Color Form::color() const
+{
+    return client_->background();
+}
+
 void Form::fail(const QString& control, const QString& message) const
 {
-    QString text = layoutPath_ + ".yaml";
+    QString text = id_.layoutPath + ".yaml";
     if (!control.isEmpty())
         text += ": " + control;
     throw LayoutError((text + ": " + message).toStdString());
@@ -48,9 +57,36 @@ void Form::fail(const QString& control, const QString& message) const
 void Form::addControl(Control* control, int tabIndex)
 {
     controls_.push_back(control);
-    if (auto* widget = dynamic_cast<QWidget*>(control);
+    QObject* object = control->asObject();
+    if (auto* graphic = qobject_cast<GraphicControl*>(object))
+        client_->addGraphic(graphic);
+    if (auto* button = qobject_cast<BitBtn*>(object))
+        connect(button, &QPushButton::clicked, this, [this, button] { buttonClicked(*button); });
+    if (auto* widget = qobject_cast<QWidget*>(object);
         widget && widget->focusPolicy() != Qt::NoFocus)
         tabStops_.emplace_back(tabIndex, widget);
+}
+
+void Form::buttonClicked(BitBtn& button)
+{
+    if (button.buttonKind() == ButtonKind::Close) {
+        Close();
+        return;
+    }
+    if (isModal()) {
+        switch (button.buttonKind()) {
+        case ButtonKind::OK:
+            setModalResult(ModalResult::OK);
+            break;
+        case ButtonKind::Cancel:
+            setModalResult(ModalResult::Cancel);
+            break;
+        default:
+            setModalResult(ModalResult::Ignore);
+            break;
+        }
+    }
+    button.runClickHandler();
 }
 
 void Form::setWindowBounds(const QRect& bounds)
@@ -59,8 +95,14 @@ void Form::setWindowBounds(const QRect& bounds)
     // Hidden widgets get their resize events only when shown; lay out the client area now.
     client_->setGeometry(border_ == BorderStyle::Tool ? ToolWindowFrame.client(rect()) : rect());
     for (Control* control : controls_)
-        if (auto* bar = dynamic_cast<StatusBar*>(control))
+        if (auto* bar = qobject_cast<StatusBar*>(control->asObject()))
             bar->alignToBottom();
+}
+
+void Form::setActive(bool active)
+{
+    active_ = active;
+    update();
 }
 
 void Form::paintEvent(QPaintEvent*)
@@ -68,7 +110,7 @@ void Form::paintEvent(QPaintEvent*)
     if (border_ != BorderStyle::Tool)
         return;
     QPainter painter(this);
-    ToolWindowFrame.paint(painter, rect(), caption_, Display::instance().activeForm() == this);
+    ToolWindowFrame.paint(painter, rect(), caption_, active_);
 }
 
 void Form::mousePressEvent(QMouseEvent* event)
@@ -90,12 +132,13 @@ void Form::onClick(const QString& name, std::function<void()> handler)
     Control* control = findControl(name);
     if (!control)
         fail(name, "click handler bound to a control that the layout lacks");
-    if (auto* graphic = dynamic_cast<GraphicControl*>(control))
+    QObject* object = control->asObject();
+    if (auto* graphic = qobject_cast<GraphicControl*>(object))
         graphic->setOnClick(std::move(handler));
-    else if (auto* button = dynamic_cast<BitBtn*>(control))
+    else if (auto* button = qobject_cast<BitBtn*>(object))
         button->setOnClick(std::move(handler));
-    else if (auto* check = dynamic_cast<QAbstractButton*>(control))
-        QObject::connect(check, &QAbstractButton::clicked, check, [handler] { handler(); });
+    else if (auto* check = qobject_cast<QAbstractButton*>(object))
+        connect(check, &QAbstractButton::clicked, check, [handler] { handler(); });
     else
         fail(name, "this kind of control takes no clicks");
 }
@@ -105,7 +148,7 @@ void Form::Show()
     if (isHidden())
         FormShow();
     show();
-    Display::instance().formShown(this);
+    emit shown();
 }
 
 int Form::ShowModal()
@@ -116,13 +159,12 @@ int Form::ShowModal()
     show();
     QEventLoop loop;
     modalLoop_ = &loop;
-    Display::instance().bringToFront(this);
-    Display::instance().beginModal(this);
+    emit modalRunStarted();
     if (modalResult_ == ModalResult::None)
         loop.exec();
     modalLoop_ = nullptr;
     hide();
-    Display::instance().endModal(this);
+    emit modalRunEnded();
     return modalResult_;
 }
 
@@ -139,12 +181,12 @@ void Form::Close()
         setModalResult(ModalResult::Cancel);
         return;
     }
-    if (Application::instance().mainForm() == this) {
-        Application::instance().terminate();
+    if (mainForm_) {
+        emit mainFormClosed();
         return;
     }
     hide();
-    Display::instance().formHidden(this);
+    emit hidden();
 }
 
 std::vector<QWidget*> Form::tabOrder() const
@@ -179,7 +221,7 @@ bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        if (auto* focused = dynamic_cast<BitBtn*>(focus); focused && isAncestorOf(focused)) {
+        if (auto* focused = qobject_cast<BitBtn*>(focus); focused && isAncestorOf(focused)) {
             focused->click();
             return true;
         }
@@ -212,7 +254,7 @@ bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
 BitBtn* Form::firstButtonOfKind(ButtonKind kind) const
 {
     for (Control* control : controls_) {
-        auto* button = dynamic_cast<BitBtn*>(control);
+        auto* button = qobject_cast<BitBtn*>(control->asObject());
         if (button && button->buttonKind() == kind && !button->isHidden() && button->isEnabled())
             return button;
     }
@@ -221,12 +263,7 @@ BitBtn* Form::firstButtonOfKind(ButtonKind kind) const
 
 GraphicControl* Form::graphicControlAt(const QPoint& clientPoint) const
 {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        auto* graphic = dynamic_cast<GraphicControl*>(*it);
-        if (graphic && graphic->isShown() && graphic->bounds().contains(clientPoint))
-            return graphic;
-    }
-    return nullptr;
+    return client_->graphicAt(clientPoint);
 }
 
 } // namespace gui

@@ -6,6 +6,7 @@
 #include "gui/Color.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
+#include "gui/Layout.h"
 #include "gui/LayoutError.h"
 #include "gui/Shape.h"
 #include "gui/StatusBar.h"
@@ -14,14 +15,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <vector>
 
 class QEventLoop;
 
 namespace gui {
-
-enum class BorderStyle { None, Tool };
 
 namespace ModalResult {
 inline constexpr int None = 0;
@@ -32,12 +30,22 @@ inline constexpr int Ignore = 5;
 
 class ClientArea;
 
+// Which screen class a form is and where its layout lies (a resource path without extension,
+// for example "adverbs/test/unit28").
+struct FormId {
+    QString className;
+    QString layoutPath;
+};
+
 // A screen: a window on the display with a layout of controls and its event handlers. It is
-// created hidden; Show puts it on top of the others without waiting.
+// created hidden; Show puts it on top of the others without waiting. A form tells the display
+// and the application what happens to it through its signals.
 class Form : public QWidget {
+    Q_OBJECT
+
 public:
-    // Loads the layout at the resource path (for example "adverbs/test/unit28").
-    explicit Form(const QString& layoutPath);
+    // Builds the form and its controls from its layout.
+    explicit Form(const FormId& id);
     ~Form() override;
 
     // Creation handler: runs once the layout is loaded, through Application.
@@ -57,12 +65,17 @@ public:
     int modalResult() const { return modalResult_; }
     void setModalResult(int result);
 
-    QString className() const { return className_; }
-    QString layoutPath() const { return layoutPath_; }
+    // Set by the application on the form whose Close ends the program.
+    void setMainForm(bool main) { mainForm_ = main; }
+    // Set by the display; the title bar of a tool window shows it.
+    void setActive(bool active);
+
+    QString className() const { return id_.className; }
+    QString layoutPath() const { return id_.layoutPath; }
     QString caption() const { return caption_; }
     QSize designClientSize() const { return designClient_; }
     BorderStyle borderStyle() const { return border_; }
-    Color color() const { return color_; }
+    Color color() const;
     QWidget* clientArea() const;
 
     // The window's bounds on the display (the frame of a tool window included).
@@ -91,30 +104,41 @@ public:
     // The graphic control that a click at the client point reaches (the topmost visible one).
     GraphicControl* graphicControlAt(const QPoint& clientPoint) const;
 
+signals:
+    // Show made the form visible and wants it on top.
+    void shown();
+    // Close hid the form.
+    void hidden();
+    // Close on the main form: the program ends.
+    void mainFormClosed();
+    void modalRunStarted();
+    void modalRunEnded();
+    void destroying();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    friend class LayoutLoader;
-    friend class LayoutBuilder;
     // The first visible, enabled button of the kind in layout order: the default or cancel button.
     BitBtn* firstButtonOfKind(ButtonKind kind) const;
     [[noreturn]] void fail(const QString& control, const QString& message) const;
     void addControl(Control* control, int tabIndex);
+    // What a button's kind does on a click, then its handler.
+    void buttonClicked(BitBtn& button);
 
-    QString layoutPath_;
-    QString className_;
+    FormId id_;
     QString caption_;
     QSize designClient_;
     BorderStyle border_ = BorderStyle::None;
-    Color color_ = clWhite;
     ClientArea* client_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<std::pair<int, QWidget*>> tabStops_;
     QPointer<QWidget> lastFocus_;
     QEventLoop* modalLoop_ = nullptr;
     int modalResult_ = ModalResult::None;
+    bool mainForm_ = false;
+    bool active_ = false;
 };
 
 template <class T> T& Form::get(const QString& name) const
@@ -122,7 +146,7 @@ template <class T> T& Form::get(const QString& name) const
     Control* control = findControl(name);
     if (!control)
         fail(name, "no such control");
-    T* typed = dynamic_cast<T*>(control);
+    T* typed = qobject_cast<T*>(control->asObject());
     if (!typed)
         fail(name, "control of another kind");
     return *typed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/BitBtn.h"
+#include "gui/ButtonKind.h"
 
 #include <QIcon>
 

@@ -13,10 +13,14 @@ namespace gui {
 // A control without a window of its own: the form paints it in layout order and hit-tests it
 // from the top for clicks and for the mouse cursor.
 class GraphicControl : public QObject, public Control {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
 public:
     GraphicControl(QWidget* client, const QString& name);
 
     QString controlName() const override { return objectName(); }
+    QObject* asObject() override { return this; }
     QRect bounds() const override { return rect_; }
     void setBounds(const QRect& bounds) override;
     bool isShown() const override { return visible_; }

@@ -8,6 +8,8 @@ namespace gui {
 
 // A picture drawn at its natural size in the top-left corner of its bounds, clipped to them.
 class Image : public GraphicControl {
+    Q_OBJECT
+
 public:
     Image(QWidget* client, const QString& name);
 

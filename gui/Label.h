@@ -10,6 +10,8 @@ namespace gui {
 // A transparent one-line text that sizes itself to its text. Its font colour doubles as the
 // state of an option label.
 class Label : public GraphicControl {
+    Q_OBJECT
+
 public:
     Label(QWidget* client, const QString& name);
 

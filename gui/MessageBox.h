@@ -14,6 +14,8 @@ namespace gui {
 // information icon, the text wrapped to half the display's width and one "OK" button that
 // Enter, Esc, the button and the close box all press.
 class MessageBox : public QWidget {
+    Q_OBJECT
+
 public:
     // Shows the text and returns once the box is dismissed.
     static void information(const QString& text);

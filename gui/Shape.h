@@ -2,13 +2,14 @@
 
 #include "gui/Color.h"
 #include "gui/GraphicControl.h"
+#include "gui/ShapeType.h"
 
 namespace gui {
 
-enum class ShapeType { Rectangle, Square, RoundRect, RoundSquare, Ellipse, Circle };
-
 // A frame, line or filled figure with a one-pixel pen.
 class Shape : public GraphicControl {
+    Q_OBJECT
+
 public:
     Shape(QWidget* client, const QString& name);
 

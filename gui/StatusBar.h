@@ -10,6 +10,9 @@ namespace gui {
 // A bar of text panels along the bottom of the client area. It keeps its own height and
 // spans the full width; the last panel reaches the right edge.
 class StatusBar : public QWidget, public Control {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
 public:
     static constexpr int Height = 19;
 
@@ -17,6 +20,7 @@ public:
 
     ControlKind kind() const override { return ControlKind::StatusBar; }
     QString controlName() const override { return objectName(); }
+    QObject* asObject() override { return this; }
     QRect bounds() const override { return geometry(); }
     void setBounds(const QRect&) override { alignToBottom(); }
     bool isShown() const override { return !isHidden(); }

@@ -10,11 +10,15 @@ namespace gui {
 
 // A non-visual control that calls its tick handler every interval while it is enabled.
 class Timer : public QObject, public Control {
+    Q_OBJECT
+    Q_INTERFACES(gui::Control)
+
 public:
     Timer(QObject* owner, const QString& name);
 
     ControlKind kind() const override { return ControlKind::Timer; }
     QString controlName() const override { return objectName(); }
+    QObject* asObject() override { return this; }
     QRect bounds() const override { return {}; }
     void setBounds(const QRect&) override {}
     bool isShown() const override { return false; }

@@ -18,6 +18,7 @@ public:
 
     ControlKind kind() const override { return Kind; }
     QString controlName() const override { return this->objectName(); }
+    QObject* asObject() override { return this; }
     QRect bounds() const override { return this->geometry(); }
     void setBounds(const QRect& bounds) override { this->setGeometry(bounds); }
     bool isShown() const override { return !this->isHidden(); }

@@ -3,16 +3,15 @@
 #include "gui/Application.h"
 #include "russian/frame/MainMenu.h"
 #include "russian/test/TestScreens.h"
-#include "shared/Screens.h"
 #include "shared/Splash.h"
 
 namespace russian {
 
 void registerScreens()
 {
-    shared::registerScreen("TMainForm", [] { return std::make_unique<TMainForm>(); });
-    shared::registerScreen("TLogo",
-                           [] { return std::make_unique<shared::TLogo>("russian/frame/logo1"); });
+    shared::setScreensToBuild({"TForm1", "TForm11"});
+    shared::registerDeclaredScreen<TMainForm>();
+    shared::registerScreenClass<shared::TLogo>({"TLogo", "russian/frame/logo1"});
     registerTestScreens();
 }
 

@@ -5,7 +5,7 @@
 namespace shared {
 
 ChoiceGroupExercise::ChoiceGroupExercise(ChoiceGroupDeclaration declaration)
-    : ExerciseScreen(std::move(declaration.frame))
+    : ExerciseScreen(std::move(declaration.setup))
     , groups_(std::move(declaration.groups))
 {
     const ChoiceRule rule = declaration.rule;

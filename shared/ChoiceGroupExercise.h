@@ -15,7 +15,7 @@ struct ChoiceGroup {
 
 // Groups of options under one choice-group rule. Right: the key of every group chosen.
 struct ChoiceGroupDeclaration {
-    ExerciseFrame frame;
+    ExerciseSetup setup;
     ChoiceRule rule;
     std::vector<ChoiceGroup> groups;
 };

@@ -4,33 +4,22 @@
 
 namespace shared {
 
-ExerciseScreen::ExerciseScreen(ExerciseFrame frame)
-    : Form(frame.layoutPath)
-    , frame_(std::move(frame))
+ExerciseScreen::ExerciseScreen(ExerciseSetup setup)
+    : Screen({setup.id, setup.placement, setup.closeButton, {}})
+    , setup_(std::move(setup))
 {
-    for (const QString& picture : frame_.revealedPictures)
+    for (const QString& picture : setup_.revealedPictures)
         image(picture); // a picture the layout lacks fails now, not on the first right answer
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
+    onClick(setup_.answerButton, [this] { checkAnswer(); });
 }
 
-void ExerciseScreen::FormCreate()
-{
-    FitToScreen(*this, frame_.placement);
-}
-
-void ExerciseScreen::BitBtn2Click()
+void ExerciseScreen::checkAnswer()
 {
     if (!CheckAnswer({answerIsRight()}))
         return;
-    for (const QString& picture : frame_.revealedPictures)
+    for (const QString& picture : setup_.revealedPictures)
         image(picture).setShown(true);
-    frame_.rightAnswerStep(*this);
-}
-
-void ExerciseScreen::BitBtn1Click()
-{
-    Close();
+    setup_.rightAnswerStep(*this);
 }
 
 } // namespace shared

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "gui/Form.h"
-#include "shared/Fitting.h"
+#include "shared/Screen.h"
 
 #include <QStringList>
 #include <functional>
@@ -12,32 +11,32 @@ namespace shared {
 // own sequence of praise, progress and next screen.
 using RightAnswerStep = std::function<void(gui::Form& screen)>;
 
-// What every exercise screen of the practice has in common: the layout, where it goes on the
-// display, the hidden pictures that a right answer reveals (before any praise, so they show
-// while the message is up) and the course's step after a right answer.
-struct ExerciseFrame {
-    QString layoutPath;
+// What every exercise screen of the practice declares: its class and layout, where it goes on the
+// display, its two buttons, the hidden pictures that a right answer reveals (before any praise,
+// so they show while the message is up) and the course's step after a right answer.
+struct ExerciseSetup {
+    gui::FormId id;
     Placement placement;
     QStringList revealedPictures;
     RightAnswerStep rightAnswerStep;
+    QString answerButton = "BitBtn2"; // "Ответил", "Я ответил/а": checks the answer
+    QString closeButton = "BitBtn1";  // "Закрыть"
 };
 
-// An exercise screen: "Ответил" (BitBtn2) checks the answer, "Закрыть" (BitBtn1) closes the
-// screen and nothing else. A wrong answer shows the retry message and changes nothing.
-class ExerciseScreen : public gui::Form {
+// An exercise screen: the answer button checks the answer, the close button closes the screen and
+// does nothing else. A wrong answer shows the retry message and changes nothing.
+class ExerciseScreen : public Screen {
 public:
-    void FormCreate() override;
-    void BitBtn2Click();
-    void BitBtn1Click();
+    void checkAnswer();
 
 protected:
-    explicit ExerciseScreen(ExerciseFrame frame);
+    explicit ExerciseScreen(ExerciseSetup setup);
 
-    // The screen's tests on its option labels; true when every one holds.
+    // The screen's tests on its controls; true when every one holds.
     virtual bool answerIsRight() const = 0;
 
 private:
-    ExerciseFrame frame_;
+    ExerciseSetup setup_;
 };
 
 } // namespace shared

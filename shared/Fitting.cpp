@@ -42,7 +42,7 @@ QRect placementBounds(Placement placement, int screenWidth, int screenHeight)
     return QRect(0, 0, screenWidth, screenHeight);
 }
 
-void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exceptions)
+void FitToScreen(gui::Form& form, Placement placement)
 {
     gui::Display& display = gui::Display::instance();
     const int screenWidth = display.width();
@@ -60,11 +60,10 @@ void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exce
             continue;
         }
         const QRect design = control->bounds();
-        const bool keepSize = exceptions.keepSize.contains(control->controlName());
-        const bool keepWidth = keepSize || exceptions.keepWidth.contains(control->controlName());
+        const gui::Unscaled kept = control->unscaled();
         const QRect fitted(scale(design.left()), scale(design.top()),
-                           keepWidth ? design.width() : scale(design.width()),
-                           keepSize ? design.height() : scale(design.height()));
+                           kept.width ? design.width() : scale(design.width()),
+                           kept.height ? design.height() : scale(design.height()));
         switch (control->kind()) {
         case gui::ControlKind::BitBtn:
         case gui::ControlKind::RadioButton:

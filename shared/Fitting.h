@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <QSet>
 #include <QString>
 
 namespace gui {
@@ -19,12 +18,6 @@ inline constexpr Placement FullScreenPlacement = Placement::FullScreen;
 
 inline constexpr float DesignWidth = 800.0f;
 
-// Sizes that a few screens keep as designed while everything else scales.
-struct FitExceptions {
-    QSet<QString> keepWidth; // controls whose width stays
-    QSet<QString> keepSize;  // controls whose width and height stay
-};
-
 // ScreenWidth / DesignWidth, divided in extended precision and kept as a double.
 double scaleFactorFor(int screenWidth);
 // Round(value x factor): the product in extended precision, halves to the even neighbour.
@@ -33,7 +26,7 @@ int scaleValue(int value, double scaleFactor);
 QRect placementBounds(Placement placement, int screenWidth, int screenHeight);
 
 // Fits a screen designed for an 800-pixel-wide display to the real one: places the window and
-// scales every control's design values by the width ratio.
-void FitToScreen(gui::Form& form, Placement placement, const FitExceptions& exceptions = {});
+// scales every control's design values by the width ratio, but for the sizes its layout keeps.
+void FitToScreen(gui::Form& form, Placement placement);
 
 } // namespace shared

@@ -4,50 +4,100 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QRegularExpression>
 #include <stdexcept>
 
 namespace shared {
 namespace {
 
-QHash<QString, ScreenFactory>& factories()
+struct Registration {
+    ScreenFactory make;
+    QStringList opens;
+};
+
+struct Registry {
+    QHash<QString, Registration> classes;
+    QStringList toBuild;
+    QHash<QString, QPointer<gui::Form>> newest;
+};
+
+Registry& registry()
 {
-    static QHash<QString, ScreenFactory> registry;
-    return registry;
+    static Registry instance;
+    return instance;
 }
 
-QHash<QString, QPointer<gui::Form>>& instances()
+[[noreturn]] void noSuchClass(const QString& className)
 {
-    static QHash<QString, QPointer<gui::Form>> newest;
-    return newest;
+    throw std::logic_error(("no screen class " + className).toStdString());
 }
 
 } // namespace
 
-void registerScreen(const QString& className, ScreenFactory factory)
+void registerScreen(const QString& className, ScreenFactory make, QStringList opens)
 {
-    factories().insert(className, std::move(factory));
+    Registry& r = registry();
+    if (r.classes.contains(className))
+        throw std::logic_error(("screen class " + className + " registered twice").toStdString());
+    r.classes.insert(className, {std::move(make), std::move(opens)});
 }
 
-bool isRegistered(const QString& className)
+void clearScreens()
 {
-    return factories().contains(className);
+    registry() = {};
+}
+
+void setScreensToBuild(const QStringList& classNames)
+{
+    registry().toBuild = classNames;
+}
+
+QStringList screensToBuild()
+{
+    return registry().toBuild;
+}
+
+bool isBuilt(const QString& className)
+{
+    if (registry().classes.contains(className))
+        return true;
+    if (registry().toBuild.contains(className))
+        return false;
+    noSuchClass(className);
 }
 
 QStringList registeredClasses()
 {
-    QStringList names = factories().keys();
+    QStringList names = registry().classes.keys();
     names.sort();
     return names;
 }
 
+QStringList screensOpenedBy(const QString& className)
+{
+    auto it = registry().classes.constFind(className);
+    if (it == registry().classes.constEnd())
+        noSuchClass(className);
+    return it->opens;
+}
+
+gui::FormId unitScreen(const QString& folder, const QString& className)
+{
+    static const QRegularExpression number("\\d+$");
+    return {className, folder + "/unit" + number.match(className).captured()};
+}
+
 gui::Form* createScreen(const QString& className)
 {
-    auto it = factories().constFind(className);
-    if (it == factories().constEnd())
-        throw std::logic_error(("no screen class " + className).toStdString());
-    std::unique_ptr<gui::Form> form = (*it)();
+    auto it = registry().classes.constFind(className);
+    if (it == registry().classes.constEnd())
+        noSuchClass(className);
+    std::unique_ptr<gui::Form> form = it->make();
+    if (form->className() != className)
+        throw std::logic_error(
+            ("screen class " + className + " makes a " + form->className()).toStdString());
     gui::Form* raw = form.get();
-    instances().insert(className, raw);
+    registry().newest.insert(className, raw);
     gui::Application::instance().adopt(std::move(form));
     return raw;
 }
@@ -61,7 +111,7 @@ gui::Form* CreateForm(const QString& className)
 
 gui::Form* instanceOf(const QString& className)
 {
-    return instances().value(className);
+    return registry().newest.value(className);
 }
 
 gui::Form* OpenForm(const QString& className)

@@ -7,7 +7,8 @@
 
 namespace gui {
 class Form;
-}
+struct FormId;
+} // namespace gui
 
 namespace shared {
 
@@ -15,16 +16,34 @@ namespace shared {
 // each class is that class's instance.
 using ScreenFactory = std::function<std::unique_ptr<gui::Form>()>;
 
-void registerScreen(const QString& className, ScreenFactory factory);
-bool isRegistered(const QString& className);
+// Registers a screen class with the classes it can open (by a click, a chain or a next screen),
+// so that a test can see that each of them exists or is still to be built. A class registered
+// twice is an error.
+void registerScreen(const QString& className, ScreenFactory make, QStringList opens = {});
+// Forgets every registered class and the classes still to build (between tests).
+void clearScreens();
+
+// The classes a program names but has not built yet: a menu entry or a chain step to one of
+// them does nothing for now.
+void setScreensToBuild(const QStringList& classNames);
+QStringList screensToBuild();
+// Whether a class is part of the program. A name that is neither registered nor still to be built
+// is an error: it can only be a slip of the pen.
+bool isBuilt(const QString& className);
+
 // The registered class names, sorted.
 QStringList registeredClasses();
+// The classes a registered class can open.
+QStringList screensOpenedBy(const QString& className);
+
+// The form id of a screen whose layout lies in the folder as "unitN.yaml", N being the number in
+// its class name: ("adverbs/test", "TForm28") → TForm28 with layout "adverbs/test/unit28".
+gui::FormId unitScreen(const QString& folder, const QString& className);
 
 // Creates a new instance of the class, owned by the application, and remembers it as the class's
 // instance. The creation handler has run when it returns; the screen is not shown yet.
 gui::Form* createScreen(const QString& className);
-// createScreen through the application's CreateForm: the first screen so created becomes the
-// main screen.
+// createScreen, and the first screen so made becomes the program's main screen.
 gui::Form* CreateForm(const QString& className);
 // The newest instance of the class, or null.
 gui::Form* instanceOf(const QString& className);

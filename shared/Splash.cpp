@@ -5,8 +5,8 @@
 
 namespace shared {
 
-TLogo::TLogo(const QString& layoutPath)
-    : Form(layoutPath)
+TLogo::TLogo(const gui::FormId& id)
+    : Screen({id, FullScreenPlacement, {}, {}})
 {
     get<gui::Timer>("Timer1").setOnTimer([this] { Timer1Timer(); });
     onClick("BitBtn1", [this] { BitBtn1Click(); });
@@ -25,7 +25,7 @@ QString TLogo::readyText()
 
 void TLogo::FormCreate()
 {
-    FitToScreen(*this, FullScreenPlacement);
+    Screen::FormCreate();
     countdown_ = CountdownStart;
     get<gui::StatusBar>("StatusBar1").setPanelText(0, countdownText(countdown_));
 }

@@ -1,16 +1,18 @@
 #pragma once
 
-#include "gui/Form.h"
+#include "shared/Screen.h"
 
 namespace shared {
 
 // The splash screen of both programs: the course title and the credits over the whole display.
 // It counts down five seconds in its status bar, then shows "Далее", which ends it.
-class TLogo : public gui::Form {
+class TLogo : public Screen {
+    Q_OBJECT
+
 public:
     static constexpr int CountdownStart = 5;
 
-    explicit TLogo(const QString& layoutPath);
+    explicit TLogo(const gui::FormId& id);
 
     void FormCreate() override;
     void Timer1Timer();

@@ -30,7 +30,8 @@ QString roundedPercent(double percent)
 } // namespace
 
 TestResult::TestResult(TestResultDeclaration declaration)
-    : Form(declaration.layoutPath)
+    // "Выход" closes by itself.
+    : Screen({declaration.id, FullScreenPlacement, {}, {}})
     , declaration_(std::move(declaration))
 {
 }
@@ -64,12 +65,12 @@ void TestResult::FormCreate()
     series.AddXY(0, percentRight, "% Правильно", gui::clGreen.toQColor());
     series.AddXY(0, percentWrong, "% Неправильно", gui::clRed.toQColor());
 
-    FitToScreen(*this, FullScreenPlacement);
+    Screen::FormCreate();
 }
 
 void registerTestResult(const TestResultDeclaration& declaration)
 {
-    registerScreen(declaration.className,
+    registerScreen(declaration.id.className,
                    [declaration] { return std::make_unique<TestResult>(declaration); });
 }
 

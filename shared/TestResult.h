@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/Form.h"
+#include "shared/Screen.h"
 
 #include <span>
 
@@ -16,15 +16,14 @@ struct GradeThresholds {
 // What makes one result screen: its class and layout, the answer flags of its test (question q at
 // index q - 1) and the grade thresholds.
 struct TestResultDeclaration {
-    QString className;
-    QString layoutPath;
+    gui::FormId id;
     std::span<const bool> flags;
     GradeThresholds thresholds;
 };
 
 // The result of a test, evaluated once when the screen is made: the count of right answers, the
 // percentage, the grade, the questions answered wrong and a pie chart of right against wrong.
-class TestResult : public gui::Form {
+class TestResult : public Screen {
 public:
     explicit TestResult(TestResultDeclaration declaration);
 

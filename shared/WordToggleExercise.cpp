@@ -7,7 +7,7 @@
 namespace shared {
 
 WordToggleExercise::WordToggleExercise(WordToggleDeclaration declaration)
-    : ExerciseScreen(std::move(declaration.frame))
+    : ExerciseScreen(std::move(declaration.setup))
     , words_(std::move(declaration.words))
     , keys_(std::move(declaration.keys))
 {

@@ -7,7 +7,7 @@ namespace shared {
 // A text whose every word is an option label; a click marks or unmarks the word (the toggle
 // rule). Right: every key word marked and every other word exactly unmarked.
 struct WordToggleDeclaration {
-    ExerciseFrame frame;
+    ExerciseSetup setup;
     QStringList words;
     QStringList keys;
 };

@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     // Screens that run another one modally while they are made (a splash) get it closed at once.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* modal = dynamic_cast<gui::Form*>(gui::Display::instance().modalWindow()))
+        if (auto* modal = qobject_cast<gui::Form*>(gui::Display::instance().modalWindow()))
             modal->Close();
     });
     closer.start(10);

@@ -1,44 +1,29 @@
 #include "adverbs/frame/MainMenu.h"
 
-#include "shared/Fitting.h"
-#include "shared/Screens.h"
-
 namespace adverbs {
 
-TMain::TMain()
-    : Form("adverbs/frame/mainunit")
+shared::ScreenDeclaration TMain::declaration()
 {
-    // An entry is live once the screen it opens is part of the program.
-    if (shared::isRegistered("TForm1"))
-        onClick("Label2", [this] { Label2Click(); });
-    onClick("Label3", [this] { Label3Click(); });
-    onClick("Label4", [this] { Label4Click(); });
+    // "Выход" closes the program by itself.
+    return {{"TMain", "adverbs/frame/mainunit"},
+            shared::TopHalfPlacement,
+            {},
+            {
+                {"Label2", "TForm1"},  // "I. Повторите теорию"
+                {"Label3", "TForm16"}, // "II. Закрепите изученное"
+                {"Label4", "TForm28"}, // "III. Выполните тест"
+            }};
 }
 
-void TMain::FormCreate()
+TMain::TMain()
+    : Screen(declaration())
 {
-    shared::FitToScreen(*this, shared::TopHalfPlacement);
 }
 
 void TMain::FormShow()
 {
     if (gui::Form* logo = shared::instanceOf("TLogo"))
         logo->ShowModal();
-}
-
-void TMain::Label2Click()
-{
-    shared::OpenForm("TForm1");
-}
-
-void TMain::Label3Click()
-{
-    shared::OpenForm("TForm16");
-}
-
-void TMain::Label4Click()
-{
-    shared::OpenForm("TForm28");
 }
 
 } // namespace adverbs

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "gui/Form.h"
+#include "shared/Screen.h"
 
 namespace adverbs {
 
 // The main menu of the adverb course and the program's main screen. Before it first appears it
 // runs the splash screen modally.
-class TMain : public gui::Form {
+class TMain : public shared::Screen {
 public:
+    static shared::ScreenDeclaration declaration();
+
     TMain();
 
-    void FormCreate() override;
     void FormShow() override;
-    void Label2Click();
-    void Label3Click();
-    void Label4Click();
 };
 
 } // namespace adverbs

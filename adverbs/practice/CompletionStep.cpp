@@ -8,9 +8,9 @@
 
 namespace adverbs {
 
-void openIfPresent(const QString& screen)
+void openWhenBuilt(const QString& screen)
 {
-    if (shared::isRegistered(screen))
+    if (shared::isBuilt(screen))
         shared::OpenForm(screen);
 }
 
@@ -29,11 +29,11 @@ void completeStep(gui::Form& screen, Praise praise)
     screen.Close();
     if (congratulate) {
         if (!progress.CongratsShown)
-            openIfPresent(CongratulationScreen);
+            openWhenBuilt(CongratulationScreen);
         return;
     }
     if (!link.next.isEmpty())
-        openIfPresent(link.next);
+        openWhenBuilt(link.next);
 }
 
 } // namespace adverbs

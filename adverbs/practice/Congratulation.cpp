@@ -1,33 +1,26 @@
 #include "adverbs/practice/Congratulation.h"
 
-#include "adverbs/practice/CompletionStep.h"
 #include "adverbs/practice/PracticeProgress.h"
-#include "shared/Fitting.h"
 
 namespace adverbs {
 
-TForm27::TForm27()
-    : Form("adverbs/practice/unit27")
+shared::ScreenDeclaration TForm27::declaration()
 {
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
+    return {{"TForm27", "adverbs/practice/unit27"},
+            shared::FullScreenPlacement,
+            "BitBtn1",                                        // "Закрыть"
+            {{"BitBtn2", "TForm28", shared::Link::Instead}}}; // "Выполнить тест"
+}
+
+TForm27::TForm27()
+    : Screen(declaration())
+{
 }
 
 void TForm27::FormCreate()
 {
-    shared::FitToScreen(*this, shared::FullScreenPlacement);
+    Screen::FormCreate();
     practiceProgress().CongratsShown = true;
-}
-
-void TForm27::BitBtn2Click()
-{
-    Close();
-    openIfPresent("TForm28");
-}
-
-void TForm27::BitBtn1Click()
-{
-    Close();
 }
 
 } // namespace adverbs

@@ -3,8 +3,6 @@
 #include "adverbs/practice/CompletionStep.h"
 #include "adverbs/practice/PracticeChain.h"
 #include "adverbs/practice/PracticeProgress.h"
-#include "shared/Fitting.h"
-#include "shared/Screens.h"
 
 #include <array>
 
@@ -13,7 +11,7 @@ namespace {
 
 struct MenuItem {
     const char* label;
-    const char* doneMark;
+    const char* doneMark; // "Выполнено"; it only informs and takes no clicks
     const char* firstScreen;
 };
 
@@ -33,22 +31,22 @@ constexpr std::array<MenuItem, PracticeProgress::ExerciseCount> items = {{
 
 } // namespace
 
-TForm16::TForm16()
-    : Form("adverbs/practice/unit16")
+shared::ScreenDeclaration TForm16::declaration()
 {
-    // An item is live once its first screen is part of the program. The menu stays open under
-    // the exercise.
+    // The menu stays open under the exercise.
+    std::vector<shared::Link> links;
     for (const MenuItem& item : items)
-        if (shared::isRegistered(item.firstScreen))
-            onClick(item.label, [screen = QString(item.firstScreen)] { shared::OpenForm(screen); });
-    // The done marks only inform: they take no clicks.
-    onClick("BitBtn2", [this] { BitBtn2Click(); });
-    onClick("BitBtn1", [this] { BitBtn1Click(); });
+        links.push_back({item.label, item.firstScreen});
+    links.push_back({"BitBtn2", "TForm17"}); // "Практика"
+    return {{"TForm16", "adverbs/practice/unit16"},
+            shared::Placement::AdverbsPractice,
+            "BitBtn1", // "Закрыть"
+            links};
 }
 
-void TForm16::FormCreate()
+TForm16::TForm16()
+    : Screen(declaration())
 {
-    shared::FitToScreen(*this, shared::Placement::AdverbsPractice);
 }
 
 void TForm16::FormActivate()
@@ -58,17 +56,7 @@ void TForm16::FormActivate()
         if (progress.PracticeDone[i])
             label(items[i].doneMark).setShown(true);
     if (CompletionGate(progress))
-        openIfPresent(CongratulationScreen);
-}
-
-void TForm16::BitBtn2Click()
-{
-    shared::OpenForm("TForm17");
-}
-
-void TForm16::BitBtn1Click()
-{
-    Close();
+        openWhenBuilt(CongratulationScreen);
 }
 
 } // namespace adverbs

@@ -3,14 +3,13 @@
 #include "adverbs/practice/Congratulation.h"
 #include "adverbs/practice/Exercises.h"
 #include "adverbs/practice/PracticeMenu.h"
-#include "shared/Screens.h"
 
 namespace adverbs {
 
 void registerPracticeScreens()
 {
-    shared::registerScreen("TForm16", [] { return std::make_unique<TForm16>(); });
-    shared::registerScreen("TForm27", [] { return std::make_unique<TForm27>(); });
+    shared::registerDeclaredScreen<TForm16>();
+    shared::registerDeclaredScreen<TForm27>();
     registerExercises();
 }
 

@@ -1,31 +1,34 @@
 #include "russian/frame/MainMenu.h"
 
 #include "gui/Application.h"
-#include "shared/Fitting.h"
-#include "shared/Screens.h"
-#include "shared/Splash.h"
 
 namespace russian {
 
-TMainForm::TMainForm()
-    : Form("russian/frame/main")
+shared::ScreenDeclaration TMainForm::declaration()
 {
-    onClick("Label6", [this] { Label6Click(); });
+    // "Выход" closes the program by itself.
+    return {{"TMainForm", "russian/frame/main"},
+            shared::TopHalfPlacement,
+            {},
+            {
+                {"Label4", "TForm1"},  // "I. Повторите теорию"
+                {"Label5", "TForm11"}, // "II. Закрепите изученное"
+                {"Label6", "TForm29"}, // "III. Выполните тест"
+            }};
+}
+
+TMainForm::TMainForm()
+    : Screen(declaration())
+{
 }
 
 void TMainForm::FormCreate()
 {
     // The splash is the application's but never its main screen; it is gone before the menu fits.
-    gui::Application& application = gui::Application::instance();
-    auto* logo = application.create<shared::TLogo>("russian/frame/logo1");
+    gui::Form* logo = shared::createScreen("TLogo");
     logo->ShowModal();
-    application.destroy(logo);
-    shared::FitToScreen(*this, shared::TopHalfPlacement);
-}
-
-void TMainForm::Label6Click()
-{
-    shared::OpenForm("TForm29");
+    gui::Application::instance().destroy(logo);
+    Screen::FormCreate();
 }
 
 } // namespace russian

@@ -10,44 +10,41 @@ bool selected(const gui::Form& screen, const QString& option)
     return screen.label(option).color() == gui::clBlue;
 }
 
-TEST_F(PracticeTest, EachChoiceScreenTakesItsKeyAndGoesOn)
+class ChoiceScreenTest : public PracticeTest, public ::testing::WithParamInterface<ChoiceScreen> {};
+
+TEST_P(ChoiceScreenTest, TakesItsKeyAndGoesOn)
 {
-    for (const ChoiceScreen& declared : choiceScreens) {
-        SCOPED_TRACE(declared.screen);
-        messages.clear();
-        gui::Form& screen = open(declared.screen);
-        answerRight(screen);
-        EXPECT_EQ(messages, declared.praises ? QStringList{Praise} : QStringList{});
-        EXPECT_FALSE(screen.isVisible());
-        EXPECT_EQ(isOpen(declared.next), shared::isRegistered(declared.next));
-    }
+    const ChoiceScreen& declared = GetParam();
+    gui::Form& screen = open(declared.screen);
+    answerRight(screen);
+    EXPECT_EQ(messages, declared.praises ? QStringList{Praise} : QStringList{});
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(isOpen(declared.next), shared::isBuilt(declared.next));
 }
 
-TEST_F(PracticeTest, AChoiceScreenRejectsEverySingleDeviationAndKeepsTheChoices)
+TEST_P(ChoiceScreenTest, RejectsEverySingleDeviationAndKeepsTheChoices)
 {
-    for (const ChoiceScreen& declared : choiceScreens) {
-        for (const QString& wrongGroup : declared.groups) {
-            // Each wrong option of the group, and the group left untouched.
-            QStringList deviations = groupOf(wrongGroup).options;
-            deviations.removeOne(groupOf(wrongGroup).key);
-            deviations << QString();
-            for (const QString& deviation : deviations) {
-                SCOPED_TRACE(declared.screen +
-                             (" " + wrongGroup + " -> " + deviation).toStdString());
-                messages.clear();
-                QStringList choices;
-                for (const QString& group : declared.groups)
-                    choices << (group == wrongGroup ? deviation : groupOf(group).key);
-                choices.removeAll(QString());
-                gui::Form& screen = open(declared.screen);
-                answer(screen, choices);
-                EXPECT_EQ(messages, QStringList{Retry});
-                EXPECT_TRUE(screen.isVisible());
-                for (const QString& choice : choices)
-                    EXPECT_TRUE(selected(screen, choice)) << choice.toStdString();
-                EXPECT_EQ(shared::instanceOf(declared.next), nullptr);
-                screen.Close();
-            }
+    const ChoiceScreen& declared = GetParam();
+    for (const QString& wrongGroup : declared.groups) {
+        // Each wrong option of the group, and the group left untouched.
+        QStringList deviations = groupOf(wrongGroup).options;
+        deviations.removeOne(groupOf(wrongGroup).key);
+        deviations << QString();
+        for (const QString& deviation : deviations) {
+            SCOPED_TRACE((wrongGroup + " -> " + deviation).toStdString());
+            messages.clear();
+            QStringList choices;
+            for (const QString& group : declared.groups)
+                choices << (group == wrongGroup ? deviation : groupOf(group).key);
+            choices.removeAll(QString());
+            gui::Form& screen = open(declared.screen);
+            answer(screen, choices);
+            EXPECT_EQ(messages, QStringList{Retry});
+            EXPECT_TRUE(screen.isVisible());
+            for (const QString& choice : choices)
+                EXPECT_TRUE(selected(screen, choice)) << choice.toStdString();
+            EXPECT_EQ(shared::instanceOf(declared.next), nullptr);
+            screen.Close();
         }
     }
     EXPECT_EQ(progress().PracticeDone, adverbs::PracticeProgress{}.PracticeDone);
@@ -55,25 +52,26 @@ TEST_F(PracticeTest, AChoiceScreenRejectsEverySingleDeviationAndKeepsTheChoices)
 
 // Guarded and unconditional groups alike: a click on the chosen option keeps it chosen, a click
 // on another moves the choice, and other groups are untouched.
-TEST_F(PracticeTest, AClickChoosesItsOptionAndOnlyItsGroupMatesGiveWay)
+TEST_P(ChoiceScreenTest, AClickChoosesItsOptionAndOnlyItsGroupMatesGiveWay)
 {
-    for (const ChoiceScreen& declared : choiceScreens) {
-        SCOPED_TRACE(declared.screen);
-        gui::Form& screen = open(declared.screen);
-        for (const QString& text : declared.groups) {
-            const Group group = groupOf(text);
-            clickControl(screen, group.options[0]);
-            clickControl(screen, group.options[0]);
-            EXPECT_TRUE(selected(screen, group.options[0]));
-            clickControl(screen, group.options.last());
-            for (const QString& option : group.options)
-                EXPECT_EQ(selected(screen, option), option == group.options.last())
-                    << option.toStdString();
-        }
-        for (const QString& text : declared.groups)
-            EXPECT_TRUE(selected(screen, groupOf(text).options.last()));
+    const ChoiceScreen& declared = GetParam();
+    gui::Form& screen = open(declared.screen);
+    for (const QString& text : declared.groups) {
+        const Group group = groupOf(text);
+        clickControl(screen, group.options[0]);
+        clickControl(screen, group.options[0]);
+        EXPECT_TRUE(selected(screen, group.options[0]));
+        clickControl(screen, group.options.last());
+        for (const QString& option : group.options)
+            EXPECT_EQ(selected(screen, option), option == group.options.last())
+                << option.toStdString();
     }
+    for (const QString& text : declared.groups)
+        EXPECT_TRUE(selected(screen, groupOf(text).options.last()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Practice, ChoiceScreenTest, ::testing::ValuesIn(choiceScreens),
+                         [](const auto& info) { return std::string(info.param.screen); });
 
 TEST_F(PracticeTest, ThePoemIsRightWithItsFiveAdverbsAndNothingElseMarked)
 {
@@ -85,7 +83,8 @@ TEST_F(PracticeTest, ThePoemIsRightWithItsFiveAdverbsAndNothingElseMarked)
     }
     gui::Form& layout = open("TForm17");
     for (const gui::Control* control : layout.controls()) {
-        const auto* word = dynamic_cast<const gui::Label*>(control);
+        const auto* word =
+            qobject_cast<const gui::Label*>(const_cast<gui::Control*>(control)->asObject());
         if (word && word->hasClickHandler() && !poemAdverbs.contains(word->controlName()))
             wrongAnswers.push_back(poemAdverbs + QStringList{word->controlName()});
     }

@@ -1,5 +1,9 @@
 #include "tests/adverbs/practice_support.h"
 
+#include "adverbs/practice/PracticeChain.h"
+
+#include <set>
+
 namespace {
 
 using adverbs::CompletionGate;
@@ -82,7 +86,7 @@ TEST_F(PracticeTest, WithoutTheGateCompletingScreensFollowTheChain)
     gui::Form& odd = open("TForm46");
     answerRight(odd);
     EXPECT_FALSE(odd.isVisible());
-    EXPECT_EQ(isOpen("TForm21"), shared::isRegistered("TForm21"));
+    EXPECT_EQ(isOpen("TForm21"), shared::isBuilt("TForm21"));
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(instanceCount("TForm27"), 0);
 }
@@ -125,7 +129,7 @@ TEST_F(PracticeTest, TheMenuOpensTheFirstScreenOfEachExerciseThatExists)
         {"Label10", "TForm26"}, {"Label22", "TForm45"}};
     for (const auto& [item, screen] : items) {
         menu.label(item).click();
-        EXPECT_EQ(isOpen(screen), shared::isRegistered(screen)) << item;
+        EXPECT_EQ(isOpen(screen), shared::isBuilt(screen)) << item;
         if (gui::Form* opened = shared::instanceOf(screen))
             opened->Close();
     }
@@ -162,6 +166,25 @@ TEST_F(PracticeTest, TheMainMenuOpensThePracticeMenu)
 {
     testing_support::clickControl(open("TMain"), "Label3");
     EXPECT_TRUE(isOpen("TForm16"));
+}
+
+// The chain names each screen once, each one built or still to build; its completing screens
+// cover the ten exercises.
+TEST_F(PracticeTest, TheChainNamesOnlyScreensOfTheProgram)
+{
+    QStringList screens;
+    std::set<int> completed;
+    for (const adverbs::ChainLink& link : adverbs::practiceChain()) {
+        EXPECT_NO_THROW(shared::isBuilt(link.screen)) << link.screen.toStdString();
+        if (!link.next.isEmpty()) {
+            EXPECT_NO_THROW(shared::isBuilt(link.next)) << link.next.toStdString();
+        }
+        EXPECT_FALSE(screens.contains(link.screen)) << link.screen.toStdString();
+        screens.append(link.screen);
+        if (link.completes)
+            completed.insert(*link.completes);
+    }
+    EXPECT_EQ(completed.size(), std::size_t(PracticeProgress::ExerciseCount));
 }
 
 } // namespace

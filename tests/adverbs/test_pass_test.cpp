@@ -15,7 +15,11 @@ const std::vector<int> RightOptions = {1, 4, 1, 4, 3, 3, 4, 4, 3, 1, 2, 2, 3, 3,
 
 class AdverbTestPassTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { adverbs::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        adverbs::registerScreens();
+    }
 
     static std::vector<bool> flags()
     {

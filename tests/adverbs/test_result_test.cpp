@@ -8,7 +8,11 @@ namespace {
 
 class AdverbTestResultTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { adverbs::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        adverbs::registerScreens();
+    }
 
     gui::Form& resultFor(int rightCount)
     {

@@ -11,8 +11,8 @@ using testing_support::GuiTest;
 // A form that counts its activations and shows modally on demand.
 class CountingForm : public gui::Form {
 public:
-    explicit CountingForm(const QString& layout = "tests/gui/layouts/layers")
-        : Form(layout)
+    explicit CountingForm(const QString& layout = "layers")
+        : Form(testing_support::fixtureId("gui", layout))
     {
     }
     void FormShow() override { ++shows; }
@@ -25,8 +25,8 @@ using FormsTest = GuiTest;
 
 TEST_F(FormsTest, TheActiveFormIsTheTopmostVisibleOne)
 {
-    auto* bottom = gui::Application::instance().create<CountingForm>();
-    auto* top = gui::Application::instance().create<CountingForm>();
+    auto* bottom = testing_support::makeForm<CountingForm>();
+    auto* top = testing_support::makeForm<CountingForm>();
     bottom->Show();
     top->Show();
     gui::Display& display = gui::Display::instance();
@@ -42,8 +42,8 @@ TEST_F(FormsTest, TheActiveFormIsTheTopmostVisibleOne)
 
 TEST_F(FormsTest, ClickingAFormRaisesAndActivatesIt)
 {
-    auto* first = gui::Application::instance().create<CountingForm>();
-    auto* second = gui::Application::instance().create<CountingForm>();
+    auto* first = testing_support::makeForm<CountingForm>();
+    auto* second = testing_support::makeForm<CountingForm>();
     first->Show();
     second->Show();
     second->setWindowBounds(QRect(400, 300, 300, 200));
@@ -55,7 +55,7 @@ TEST_F(FormsTest, ClickingAFormRaisesAndActivatesIt)
 
 TEST_F(FormsTest, ClicksReachTheTopmostGraphicControl)
 {
-    auto* form = gui::Application::instance().create<CountingForm>();
+    auto* form = testing_support::makeForm<CountingForm>();
     form->Show();
     QStringList clicks;
     for (const char* name : {"Shape1", "Label1", "Shape2"})
@@ -72,7 +72,7 @@ TEST_F(FormsTest, ClicksReachTheTopmostGraphicControl)
 
 TEST_F(FormsTest, LaterControlsPaintOverEarlierOnes)
 {
-    auto* form = gui::Application::instance().create<CountingForm>();
+    auto* form = testing_support::makeForm<CountingForm>();
     form->Show();
     const QImage picture = form->clientArea()->grab().toImage();
     EXPECT_EQ(picture.pixelColor(30, 40), QColor(255, 0, 0));      // Shape2 over Shape1
@@ -86,7 +86,7 @@ TEST_F(FormsTest, LaterControlsPaintOverEarlierOnes)
 
 TEST_F(FormsTest, TheStatusBarSpansTheBottomWithItsLastPanelToTheEdge)
 {
-    auto* form = gui::Application::instance().create<CountingForm>();
+    auto* form = testing_support::makeForm<CountingForm>();
     auto& bar = form->get<gui::StatusBar>("StatusBar1");
     EXPECT_EQ(bar.bounds(), QRect(0, 200 - 19, 300, 19));
     bar.setPanelText(1, "правая");
@@ -97,7 +97,7 @@ TEST_F(FormsTest, TheStatusBarSpansTheBottomWithItsLastPanelToTheEdge)
 
 TEST_F(FormsTest, ShowModalReturnsTheResultOfTheButtonKind)
 {
-    auto* form = gui::Application::instance().create<CountingForm>("tests/gui/layouts/modal");
+    auto* form = testing_support::makeForm<CountingForm>("modal");
     const std::pair<const char*, int> cases[] = {
         {"BitBtn1", gui::ModalResult::OK},
         {"BitBtn2", gui::ModalResult::Cancel},
@@ -115,12 +115,12 @@ TEST_F(FormsTest, ShowModalReturnsTheResultOfTheButtonKind)
 
 TEST_F(FormsTest, AModalRunBlocksOtherFormsButNotTimers)
 {
-    auto* other = gui::Application::instance().create<CountingForm>();
+    auto* other = testing_support::makeForm<CountingForm>();
     other->Show();
     int otherClicks = 0;
     other->onClick("Shape1", [&otherClicks] { ++otherClicks; });
 
-    auto* modal = gui::Application::instance().create<CountingForm>("tests/gui/layouts/modal");
+    auto* modal = testing_support::makeForm<CountingForm>("modal");
     int ticks = 0;
     modal->get<gui::Timer>("Timer1").setOnTimer([&] {
         if (++ticks == 1)
@@ -139,8 +139,10 @@ TEST_F(FormsTest, AModalRunBlocksOtherFormsButNotTimers)
 
 TEST_F(FormsTest, ClosingTheMainFormEndsTheProgram)
 {
-    auto* menu = gui::Application::instance().CreateForm<CountingForm>();
-    auto* page = gui::Application::instance().CreateForm<CountingForm>();
+    auto* menu = testing_support::makeForm<CountingForm>();
+    auto* page = testing_support::makeForm<CountingForm>();
+    gui::Application::instance().claimMainForm(menu);
+    gui::Application::instance().claimMainForm(page);
     EXPECT_EQ(gui::Application::instance().mainForm(), menu);
     page->Show();
     page->Close();
@@ -171,7 +173,7 @@ int pixelsOfColour(const QImage& image, const QRect& area, const QColor& colour)
 
 TEST_F(FormsTest, TextOfEverySizeIsPaintedAgainAndAgain)
 {
-    auto* form = gui::Application::instance().create<gui::Form>("tests/gui/layouts/big_text");
+    auto* form = testing_support::fixtureForm("gui", "big_text");
     form->Show();
     const QRect big = form->label("Label1").bounds();
     const QRect small = form->label("Label2").bounds();

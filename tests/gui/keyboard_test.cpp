@@ -12,7 +12,7 @@ using testing_support::pressKey;
 class KeysForm : public gui::Form {
 public:
     KeysForm()
-        : Form("tests/gui/layouts/keys")
+        : Form(testing_support::fixtureId("gui", "keys"))
     {
         for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"})
             onClick(name, [this, name] { clicks.append(name); });
@@ -25,8 +25,8 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        gui::Application::instance().create<gui::Form>("tests/gui/layouts/radio_first")->Show();
-        form = gui::Application::instance().create<KeysForm>();
+        testing_support::fixtureForm("gui", "radio_first")->Show();
+        form = testing_support::makeForm<KeysForm>();
         form->Show();
     }
     KeysForm* form = nullptr;
@@ -99,8 +99,7 @@ TEST_F(KeyboardTest, TheEditFieldTakesCyrillicTextOfAnyLength)
 TEST(RadioFocus, ARadioButtonThatTakesTheFirstFocusIsNotChecked)
 {
     gui::Display::useWindowed(QSize(800, 600));
-    gui::Form* form =
-        gui::Application::instance().create<gui::Form>("tests/gui/layouts/radio_first");
+    gui::Form* form = testing_support::fixtureForm("gui", "radio_first");
     form->Show();
     EXPECT_EQ(QApplication::focusWidget(), &form->radio("RadioButton1"));
     EXPECT_FALSE(form->radio("RadioButton1").isChecked());

@@ -14,14 +14,18 @@ namespace {
 
 class ParticipleStartUpTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { russian::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        russian::registerScreens();
+    }
 
     // Creates the menu as the program's start-up does. While the splash runs, notes what is on
     // show, then ends the splash with `end`.
     gui::Form& startUp(std::function<void(shared::TLogo&)> end)
     {
         QTimer::singleShot(0, [this, end] {
-            logo = dynamic_cast<shared::TLogo*>(gui::Display::instance().modalWindow());
+            logo = qobject_cast<shared::TLogo*>(gui::Display::instance().modalWindow());
             shownDuringSplash = gui::Display::instance().visibleForms();
             mainFormDuringSplash = gui::Application::instance().mainForm();
             if (logo)

@@ -19,7 +19,11 @@ const std::vector<int> Variant2Right = {2, 2, 4, 3, 3, 4, 2, 3, 4, 3, 1, 3, 3, 1
 
 class ParticipleTestPassTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { russian::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        russian::registerScreens();
+    }
 
     static QString wrongList(const QString& result)
     {

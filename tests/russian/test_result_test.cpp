@@ -8,7 +8,11 @@ namespace {
 
 class ParticipleTestResultTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { russian::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        russian::registerScreens();
+    }
 };
 
 TEST_F(ParticipleTestResultTest, CountPercentageAndGradeFollowTheRightAnswers)

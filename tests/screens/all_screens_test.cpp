@@ -7,58 +7,80 @@
 
 namespace {
 
-// Every screen of the program named by TEXTBOOK_PROGRAM loads, fits and paints at three display
-// sizes without a layout or picture error.
-class AllScreens : public testing_support::GuiTest, public ::testing::WithParamInterface<QSize> {
+// The program named by TEXTBOOK_PROGRAM ("adverbs" or "russian").
+QString program()
+{
+    return qEnvironmentVariable("TEXTBOOK_PROGRAM");
+}
+
+struct ScreenAtSize {
+    QString className;
+    QSize display;
+};
+
+std::vector<ScreenAtSize> everyScreenAtEverySize()
+{
+    const QStringList classes = tools::registerProgram(program());
+    shared::clearScreens();
+    std::vector<ScreenAtSize> cases;
+    for (const QSize& display : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)})
+        for (const QString& className : classes)
+            cases.push_back({className, display});
+    return cases;
+}
+
+// Every screen of the program loads, fits and paints without a layout or picture error.
+class AllScreens : public testing_support::GuiTest,
+                   public ::testing::WithParamInterface<ScreenAtSize> {
 protected:
-    static void SetUpTestSuite()
+    void SetUp() override
     {
-        classes() = tools::registerProgram(qEnvironmentVariable("TEXTBOOK_PROGRAM"));
-    }
-    static QStringList& classes()
-    {
-        static QStringList names;
-        return names;
+        GuiTest::SetUp();
+        useDisplay(GetParam().display.width(), GetParam().display.height());
+        tools::registerProgram(program());
     }
 };
 
-TEST_P(AllScreens, LoadFitAndPaint)
+TEST_P(AllScreens, LoadsFitsAndPaints)
 {
-    ASSERT_FALSE(classes().isEmpty());
-    const QSize display = GetParam();
-    useDisplay(display.width(), display.height());
+    const ScreenAtSize& screen = GetParam();
     // A screen that runs the splash while it is made gets it closed at once.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* modal = dynamic_cast<gui::Form*>(gui::Display::instance().modalWindow()))
+        if (auto* modal = qobject_cast<gui::Form*>(gui::Display::instance().modalWindow()))
             modal->Close();
     });
     closer.start(5);
 
-    for (const QString& className : classes()) {
-        SCOPED_TRACE(className.toStdString());
-        gui::Form* form = nullptr;
-        try {
-            form = shared::createScreen(className);
-        } catch (const std::exception& error) {
-            ADD_FAILURE() << error.what();
-            continue;
-        }
-        EXPECT_EQ(form->geometry().width(), display.width());
-        EXPECT_EQ(form->geometry().left(), 0);
-        form->show();
-        const QImage painted = form->grab().toImage();
-        EXPECT_EQ(painted.width(), display.width());
-        form->hide();
-        gui::Application::instance().reset();
-    }
+    gui::Form* form = shared::createScreen(screen.className);
+    EXPECT_EQ(form->geometry().width(), screen.display.width());
+    EXPECT_EQ(form->geometry().left(), 0);
+    form->show();
+    const QImage painted = form->grab().toImage();
+    EXPECT_EQ(painted.width(), screen.display.width());
 }
 
-INSTANTIATE_TEST_SUITE_P(DisplaySizes, AllScreens,
-                         ::testing::Values(QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)),
+INSTANTIATE_TEST_SUITE_P(Screens, AllScreens, ::testing::ValuesIn(everyScreenAtEverySize()),
                          [](const auto& info) {
-                             return std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
+                             return info.param.className.toStdString() + "_" +
+                                    std::to_string(info.param.display.width()) + "x" +
+                                    std::to_string(info.param.display.height());
                          });
+
+class ProgramScreens : public testing_support::GuiTest {};
+
+// Every screen that a menu, a chain or a next step names is part of the program or on its list of
+// screens still to build, and that list holds no screen that is built.
+TEST_F(ProgramScreens, EveryScreenNamedIsBuiltOrStillToBuild)
+{
+    const QStringList classes = tools::registerProgram(program());
+    ASSERT_FALSE(classes.isEmpty());
+    for (const QString& className : classes)
+        for (const QString& opened : shared::screensOpenedBy(className))
+            EXPECT_NO_THROW(shared::isBuilt(opened))
+                << className.toStdString() << " opens " << opened.toStdString();
+    for (const QString& waiting : shared::screensToBuild())
+        EXPECT_FALSE(classes.contains(waiting)) << waiting.toStdString() << " is built";
+}
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "tests/support/GuiTest.h"
 
-#include "adverbs/Program.h"
 #include "shared/Fitting.h"
-#include "shared/Screens.h"
+#include "shared/Screen.h"
 
 namespace {
 
@@ -47,41 +46,51 @@ TEST(Fitting, PlacesWindowsByPlacement)
 
 class ScreenFitting : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { adverbs::registerScreens(); }
+    gui::Form& page()
+    {
+        return *testing_support::makeForm<shared::Screen>(shared::ScreenDeclaration{
+            testing_support::fixtureId("shared", "page"), shared::TopHalfPlacement, {}, {}});
+    }
 };
 
-TEST_F(ScreenFitting, TheMainMenuAt1024By768)
+TEST_F(ScreenFitting, At1024By768EveryDesignValueScalesBy128)
 {
     useDisplay(1024, 768);
-    gui::Form& menu = *shared::createScreen("TMain");
-    EXPECT_EQ(menu.geometry(), QRect(0, 0, 1024, 384));
-    EXPECT_EQ(menu.label("Label1").bounds().topLeft(), QPoint(369, 31));
-    EXPECT_EQ(menu.label("Label1").fontSize(), 46);
-    EXPECT_EQ(menu.label("Label2").bounds().topLeft(), QPoint(164, 133));
-    EXPECT_EQ(menu.label("Label2").fontSize(), 23);
-    EXPECT_EQ(menu.label("Label4").bounds().top(), 256);
-    EXPECT_EQ(menu.button("BitBtn1").bounds(), QRect(758, 319, 124, 32));
-    EXPECT_EQ(menu.button("BitBtn1").fontSize(), 18);
+    gui::Form& fitted = page();
+    EXPECT_EQ(fitted.geometry(), QRect(0, 0, 1024, 384));
+    EXPECT_EQ(fitted.label("Label1").bounds().topLeft(), QPoint(369, 31));
+    EXPECT_EQ(fitted.label("Label1").fontSize(), 46);
+    EXPECT_EQ(fitted.label("Label2").bounds().topLeft(), QPoint(164, 133));
+    EXPECT_EQ(fitted.button("BitBtn1").bounds(), QRect(758, 319, 124, 32));
+    EXPECT_EQ(fitted.button("BitBtn1").fontSize(), 18);
+}
+
+TEST_F(ScreenFitting, SizesTheLayoutKeepsStayWhilePositionsScale)
+{
+    useDisplay(1600, 1200);
+    gui::Form& fitted = page();
+    EXPECT_EQ(fitted.shape("Shape1").bounds(), QRect(808, 416, 1, 66));
+    EXPECT_EQ(fitted.image("Image1").bounds(), QRect(480, 144, 121, 41));
 }
 
 TEST_F(ScreenFitting, AtTheDesignWidthNothingChanges)
 {
-    gui::Form& menu = *shared::createScreen("TMain");
-    EXPECT_EQ(menu.geometry(), QRect(0, 0, 800, 300));
-    EXPECT_EQ(menu.label("Label1").bounds().topLeft(), QPoint(288, 24));
-    EXPECT_EQ(menu.button("BitBtn1").bounds(), QRect(592, 249, 97, 25));
-    EXPECT_EQ(menu.button("BitBtn1").fontSize(), 14);
+    gui::Form& fitted = page();
+    EXPECT_EQ(fitted.geometry(), QRect(0, 0, 800, 300));
+    EXPECT_EQ(fitted.label("Label1").bounds().topLeft(), QPoint(288, 24));
+    EXPECT_EQ(fitted.button("BitBtn1").bounds(), QRect(592, 249, 97, 25));
+    EXPECT_EQ(fitted.button("BitBtn1").fontSize(), 14);
 }
 
 TEST_F(ScreenFitting, OnAWideDisplayControlsFollowTheWidthAlone)
 {
     useDisplay(1920, 1080);
-    gui::Form& menu = *shared::createScreen("TMain");
-    EXPECT_EQ(menu.geometry(), QRect(0, 0, 1920, 540));
+    gui::Form& fitted = page();
+    EXPECT_EQ(fitted.geometry(), QRect(0, 0, 1920, 540));
     // The button designed at top 249 reaches below the half-height window's edge.
-    EXPECT_EQ(menu.button("BitBtn1").bounds().bottom() + 1,
+    EXPECT_EQ(fitted.button("BitBtn1").bounds().bottom() + 1,
               scaleValue(249, 2.4) + scaleValue(25, 2.4));
-    EXPECT_GT(menu.button("BitBtn1").bounds().bottom(), 540);
+    EXPECT_GT(fitted.button("BitBtn1").bounds().bottom(), 540);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/support/GuiTest.h"
 
+#include "shared/Screens.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -15,6 +17,7 @@ void recordMessages(QStringList& into)
 
 void GuiTest::SetUp()
 {
+    shared::clearScreens();
     useDisplay(800, 600);
     recordMessages(messages);
 }
@@ -34,6 +37,17 @@ void GuiTest::useDisplay(int width, int height)
 void GuiTest::processEvents()
 {
     QApplication::processEvents();
+}
+
+gui::FormId fixtureId(const QString& folder, const QString& layout)
+{
+    return {"T" + layout.left(1).toUpper() + layout.mid(1),
+            "tests/" + folder + "/layouts/" + layout};
+}
+
+gui::Form* fixtureForm(const QString& folder, const QString& layout)
+{
+    return makeForm(fixtureId(folder, layout));
 }
 
 void clickControl(gui::Form& form, const QString& name)

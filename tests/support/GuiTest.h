@@ -8,11 +8,13 @@
 #include <QStringList>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace testing_support {
 
 // A headless test of screens: a windowed display of a chosen size, message boxes recorded and
-// dismissed at once, and every form destroyed after each test.
+// dismissed at once, no screen class registered at the start, and every form destroyed after
+// each test.
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -27,6 +29,19 @@ protected:
     // Lets queued events run (timers that are due, deferred deletions, paints).
     static void processEvents();
 };
+
+// Makes a form of the test's own, owned by the application, and runs its creation handler.
+template <class T = gui::Form, class... Args> T* makeForm(Args&&... args)
+{
+    auto form = std::make_unique<T>(std::forward<Args>(args)...);
+    T* raw = form.get();
+    gui::Application::instance().adopt(std::move(form));
+    return raw;
+}
+
+// A plain form of a layout under tests/<folder>/layouts/; "keys" makes a form of class "TKeys".
+gui::Form* fixtureForm(const QString& folder, const QString& layout);
+gui::FormId fixtureId(const QString& folder, const QString& layout);
 
 // Installs the recording of message boxes; tests that keep boxes open can set their own observer.
 void recordMessages(QStringList& into);

@@ -2,6 +2,7 @@
 
 #include "adverbs/Program.h"
 #include "shared/Screens.h"
+#include "shared/Splash.h"
 
 #include <QTimer>
 
@@ -9,7 +10,11 @@ namespace {
 
 class MainMenuTest : public testing_support::GuiTest {
 protected:
-    static void SetUpTestSuite() { adverbs::registerScreens(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        adverbs::registerScreens();
+    }
 
     // The start-up sequence up to the event loop: the menu, then the splash, both hidden.
     gui::Form& startUp()
@@ -55,9 +60,31 @@ TEST_F(MainMenuTest, ExitEndsTheProgramWhateverIsOpen)
     gui::Form& menu = startUp();
     QTimer::singleShot(0, [] { shared::instanceOf("TLogo")->Close(); });
     menu.Show();
-    shared::OpenForm("TLogo");
+    shared::OpenForm("TForm16");
+    shared::OpenForm("TForm28");
     menu.button("BitBtn1").click();
     EXPECT_TRUE(gui::Application::instance().terminated());
+}
+
+TEST_F(MainMenuTest, MenuAndSplashAt1024By768)
+{
+    useDisplay(1024, 768);
+    gui::Form& menu = *shared::createScreen("TMain");
+    EXPECT_EQ(menu.geometry(), QRect(0, 0, 1024, 384));
+    EXPECT_EQ(menu.label("Label1").bounds().topLeft(), QPoint(369, 31));
+    EXPECT_EQ(menu.label("Label1").fontSize(), 46);
+    EXPECT_EQ(menu.label("Label2").bounds().topLeft(), QPoint(164, 133));
+    EXPECT_EQ(menu.label("Label2").fontSize(), 23);
+    EXPECT_EQ(menu.label("Label4").bounds().top(), 256);
+    EXPECT_EQ(menu.button("BitBtn1").bounds(), QRect(758, 319, 124, 32));
+    EXPECT_EQ(menu.button("BitBtn1").fontSize(), 18);
+
+    gui::Form& logo = *shared::createScreen("TLogo");
+    EXPECT_EQ(logo.geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(logo.label("Label3").fontSize(), 61);
+    EXPECT_EQ(logo.label("Label3").bounds().topLeft(), QPoint(358, 184));
+    EXPECT_EQ(logo.button("BitBtn1").bounds(), QRect(225, 502, 145, 63));
+    EXPECT_EQ(logo.button("BitBtn1").fontSize(), 18);
 }
 
 } // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace gui {
+
+enum class ShapeType { Rectangle, Square, RoundRect, RoundSquare, Ellipse, Circle };
+
+} // namespace gui

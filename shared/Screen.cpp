@@ -1,0 +1,45 @@
+#include "shared/Screen.h"
+
+#include "shared/Screens.h"
+
+namespace shared {
+
+Screen::Screen(const ScreenDeclaration& declaration)
+    : Form(declaration.id)
+    , placement_(declaration.placement)
+{
+    if (!declaration.closeButton.isEmpty())
+        onClick(declaration.closeButton, [this] { Close(); });
+    for (const Link& link : declaration.links) {
+        if (!isBuilt(link.screen))
+            continue;
+        onClick(link.control, [this, link] {
+            if (link.opening == Link::Instead)
+                OpenNext(*this, link.screen);
+            else
+                OpenForm(link.screen);
+        });
+    }
+}
+
+void Screen::FormCreate()
+{
+    FitToScreen(*this, placement_);
+}
+
+QStringList Screen::linkedScreens(const ScreenDeclaration& declaration)
+{
+    QStringList screens;
+    for (const Link& link : declaration.links)
+        screens.append(link.screen);
+    return screens;
+}
+
+void registerScreen(const ScreenDeclaration& declaration)
+{
+    registerScreen(
+        declaration.id.className, [declaration] { return std::make_unique<Screen>(declaration); },
+        Screen::linkedScreens(declaration));
+}
+
+} // namespace shared
