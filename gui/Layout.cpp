@@ -237,8 +237,8 @@ ControlSpec readControl(Reader& reader, const YAML::Node& entry, const Font& def
 {
     if (!entry.IsMap() || entry.size() != 1)
         reader.fail("controls", "each control is a map of one name to its properties");
-    const YAML::Node& nameNode = entry.begin()->first;
-    const YAML::Node& props = entry.begin()->second;
+    const YAML::Node nameNode = entry.begin()->first;
+    const YAML::Node props = entry.begin()->second;
     if (!nameNode.IsScalar())
         reader.fail("controls", "a control's name must be a text");
     ControlSpec spec;
