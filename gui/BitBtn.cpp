@@ -1,10 +1,10 @@
 #include "gui/BitBtn.h"
 
 #include "gui/Glyphs.h"
-#include "gui/TextImages.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <cmath>
 
 namespace gui {
 
@@ -39,13 +39,12 @@ void BitBtn::setButtonKind(ButtonKind kind)
 
 void BitBtn::paintEvent(QPaintEvent* event)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (!drawsThroughImage(font(), ratio) || text().contains('&')) {
+    if (text().contains('&')) {
         QPushButton::paintEvent(event);
         return;
     }
-    // A large caption: the face comes from the style, the glyph and the caption are drawn here,
-    // centred together as the style would place them.
+    // The face comes from the style; the glyph, at its own size, and the caption, at its exact
+    // scale, are centred together as the style would place them.
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -53,18 +52,21 @@ void BitBtn::paintEvent(QPaintEvent* event)
     option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButton, option);
 
+    const ScaledText caption = this->caption();
+    const QSizeF captionSize = caption.size();
+    constexpr int Gap = 4;
+    const qreal contentWidth = iconSize().width() + Gap + captionSize.width();
+    const qreal left = std::round((width() - contentWidth) / 2);
+    const qreal ratio = devicePixelRatioF();
+    painter.drawPixmap(
+        int(left), (height() - iconSize().height()) / 2,
+        icon().pixmap(iconSize(), ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled));
     const QColor color =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-    const TextImage& caption = textImage(text(), font(), color, ratio);
-    constexpr int Gap = 4;
-    const int contentWidth = iconSize().width() + Gap + caption.textSize.width();
-    const int left = (width() - contentWidth) / 2;
-    painter.drawPixmap(
-        left, (height() - iconSize().height()) / 2,
-        icon().pixmap(iconSize(), ratio, isEnabled() ? QIcon::Normal : QIcon::Disabled));
-    const QPoint textTopLeft(left + iconSize().width() + Gap,
-                             (height() - caption.textSize.height()) / 2);
-    painter.drawImage(textTopLeft + caption.offset, caption.image);
+    caption.draw(
+        painter,
+        QPointF(left + iconSize().width() + Gap, std::round((height() - captionSize.height()) / 2)),
+        color);
 }
 
 void BitBtn::runClickHandler()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "gui/TextImages.h"
 #include "gui/WindowedControl.h"
 
 #include <QCheckBox>
@@ -11,8 +10,9 @@
 
 namespace gui {
 
-// A radio button or check box. Captions in large fonts are drawn through the text image cache;
-// the indicator and the focus frame come from the style.
+// A radio button or check box, drawn as its design magnified by the display's scale: indicator,
+// caption and focus frame keep the proportions of the design, so marks that a layout lays over a
+// caption stay where they belong at every size.
 template <class Button, ControlKind Kind, QStyle::PrimitiveElement Indicator,
           QStyle::SubElement IndicatorRect, QStyle::SubElement ContentsRect>
 class CheckableButton : public WindowedControl<Button, Kind> {
@@ -20,31 +20,34 @@ public:
     using WindowedControl<Button, Kind>::WindowedControl;
 
 protected:
-    void paintEvent(QPaintEvent* event) override
+    void paintEvent(QPaintEvent*) override
     {
-        const qreal ratio = this->devicePixelRatioF();
-        if (!drawsThroughImage(this->font(), ratio)) {
-            Button::paintEvent(event);
-            return;
-        }
+        const ScaledText caption = this->caption();
+        const qreal scale = caption.scale;
         QStylePainter painter(this);
         QStyleOptionButton option;
         this->initStyleOption(&option);
+        option.rect = QRect(0, 0, qRound(this->width() / scale), qRound(this->height() / scale));
         QStyleOptionButton indicator = option;
         indicator.rect = this->style()->subElementRect(IndicatorRect, &option, this);
+        painter.save();
+        painter.scale(scale, scale);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.drawPrimitive(Indicator, indicator);
+        painter.restore();
 
-        const QRect contents = this->style()->subElementRect(ContentsRect, &option, this);
+        const QRectF contents = QRectF(this->style()->subElementRect(ContentsRect, &option, this));
+        const QSizeF textSize = caption.size();
+        const QPointF topLeft(contents.left() * scale,
+                              contents.top() * scale +
+                                  (contents.height() * scale - textSize.height()) / 2);
         const QColor color = this->palette().color(
             this->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
-        const TextImage& caption = textImage(this->text(), this->font(), color, ratio);
-        const QPoint topLeft(contents.left(),
-                             contents.top() + (contents.height() - caption.textSize.height()) / 2);
-        painter.drawImage(topLeft + caption.offset, caption.image);
+        caption.draw(painter, topLeft, color);
         if (this->hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            focus.rect = QRect(topLeft, caption.textSize).adjusted(-1, 0, 1, 0);
+            focus.rect = QRectF(topLeft, textSize).toAlignedRect().adjusted(-1, 0, 1, 0);
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }

@@ -41,7 +41,8 @@ public:
     // The top-left corner alone, which a control may know without measuring itself.
     virtual QPoint position() const { return bounds().topLeft(); }
     virtual int fontSize() const { return 0; }
-    virtual void setFontSize(int) {}
+    // Fits a control's font to the display: the size it reports, and the scale it is drawn at.
+    virtual void fitFont(int, qreal) {}
 
     virtual bool isShown() const = 0;
     virtual void setShown(bool shown) = 0;

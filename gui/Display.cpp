@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
@@ -279,6 +280,11 @@ bool Display::eventFilter(QObject* watched, QEvent* event)
         return active_ && active_->handleKey(key->key(), key->modifiers());
     }
     if (blockedByModal(widget))
+        return true;
+    // The second press of a double click is not a second click: a word toggles once, and a button
+    // that opened a screen under the mouse does not press what lies there. An edit field keeps it
+    // to select a word.
+    if (event->type() == QEvent::MouseButtonDblClick && !qobject_cast<QLineEdit*>(widget))
         return true;
     if (event->type() == QEvent::MouseButtonPress) {
         if (Form* form = formOf(widget); form && form != active_)

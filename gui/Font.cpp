@@ -1,8 +1,23 @@
 #include "gui/Font.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace gui {
+namespace {
+
+QFont fontOf(const Font& font, int pixels)
+{
+    QFont qfont(font.name);
+    qfont.setPixelSize(std::max(1, pixels));
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    qfont.setUnderline(font.underline);
+    // Unhinted outlines and advances scale exactly.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    return qfont;
+}
+
+} // namespace
 
 int pixelHeight(int points)
 {
@@ -12,13 +27,27 @@ int pixelHeight(int points)
 
 QFont Font::toQFont() const
 {
-    QFont font(name);
-    font.setPixelSize(std::max(1, pixelHeight(size)));
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setUnderline(underline);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    return fontOf(*this, pixelHeight(size));
+}
+
+QFont Font::drawingFont() const
+{
+    return fontOf(*this, designPixels_ ? designPixels_ : pixelHeight(size));
+}
+
+void Font::setSize(int points)
+{
+    size = points;
+    designPixels_ = 0;
+    scale_ = 1;
+}
+
+void Font::fit(int fittedPoints, qreal scale)
+{
+    if (!designPixels_)
+        designPixels_ = pixelHeight(size);
+    size = fittedPoints;
+    scale_ = scale;
 }
 
 void registerFontSubstitutes()

@@ -1,9 +1,7 @@
 #include "gui/Label.h"
 
-#include "gui/TextImages.h"
-
-#include <QFontMetrics>
 #include <QPainter>
+#include <cmath>
 
 namespace gui {
 
@@ -32,7 +30,13 @@ void Label::setColor(Color color)
 
 void Label::setFontSize(int size)
 {
-    font_.size = size;
+    font_.setSize(size);
+    fitToText();
+}
+
+void Label::fitFont(int size, qreal scale)
+{
+    font_.fit(size, scale);
     fitToText();
 }
 
@@ -53,10 +57,9 @@ void Label::ensureSized() const
 {
     if (sized_)
         return;
-    qfont_ = font_.toQFont();
-    const QFontMetrics metrics(qfont_);
-    ascent_ = metrics.ascent();
-    rect_.setSize(QSize(metrics.horizontalAdvance(text_), metrics.height()));
+    drawn_ = {text_, font_.drawingFont(), font_.drawingScale()};
+    const QSizeF size = drawn_.size();
+    rect_.setSize(QSize(int(std::ceil(size.width())), int(std::ceil(size.height()))));
     sized_ = true;
 }
 
@@ -69,15 +72,7 @@ QRect Label::bounds() const
 void Label::paint(QPainter& painter) const
 {
     ensureSized();
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (drawsThroughImage(qfont_, ratio)) {
-        const TextImage& drawn = textImage(text_, qfont_, font_.color.toQColor(), ratio);
-        painter.drawImage(rect_.topLeft() + drawn.offset, drawn.image);
-        return;
-    }
-    painter.setFont(qfont_);
-    painter.setPen(font_.color.toQColor());
-    painter.drawText(QPoint(rect_.left(), rect_.top() + ascent_), text_);
+    drawn_.draw(painter, rect_.topLeft(), font_.color.toQColor());
 }
 
 } // namespace gui

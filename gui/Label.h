@@ -2,8 +2,7 @@
 
 #include "gui/Font.h"
 #include "gui/GraphicControl.h"
-
-#include <QFont>
+#include "gui/ScaledText.h"
 
 namespace gui {
 
@@ -26,7 +25,8 @@ public:
     void setColor(Color color);
 
     int fontSize() const override { return font_.size; }
-    void setFontSize(int size) override;
+    void setFontSize(int size);
+    void fitFont(int size, qreal scale) override;
     // Only the position is taken: width and height follow the text.
     void setBounds(const QRect& bounds) override;
     QRect bounds() const override;
@@ -40,10 +40,9 @@ private:
 
     QString text_;
     Font font_;
-    // The font resolved and the text measured, kept until the text or the font changes.
+    // The text in its drawing font, measured, kept until the text or the font changes.
     mutable bool sized_ = false;
-    mutable QFont qfont_;
-    mutable int ascent_ = 0;
+    mutable ScaledText drawn_;
 };
 
 } // namespace gui

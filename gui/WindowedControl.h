@@ -2,6 +2,7 @@
 
 #include "gui/Control.h"
 #include "gui/Font.h"
+#include "gui/ScaledText.h"
 
 #include <QWidget>
 
@@ -25,13 +26,15 @@ public:
     void setShown(bool shown) override { this->setVisible(shown); }
 
     int fontSize() const override { return font_.size; }
-    void setFontSize(int size) override
+    void fitFont(int size, qreal scale) override
     {
         Font font = font_;
-        font.size = size;
+        font.fit(size, scale);
         setTextFont(font);
     }
     const Font& textFont() const { return font_; }
+    // The caption as it is drawn: the font at its exact scale.
+    ScaledText caption() const { return {this->text(), font_.drawingFont(), font_.drawingScale()}; }
     void setTextFont(const Font& font)
     {
         font_ = font;

@@ -54,7 +54,7 @@ void FitToScreen(gui::Form& form, Placement placement)
     for (gui::Control* control : form.controls()) {
         if (control->kind() == gui::ControlKind::Label) {
             // A label sizes itself to its text: its position and font size are scaled.
-            control->setFontSize(scale(control->fontSize()));
+            control->fitFont(scale(control->fontSize()), factor);
             const QPoint at = control->position();
             control->setBounds(QRect(scale(at.x()), scale(at.y()), 0, 0));
             continue;
@@ -68,7 +68,7 @@ void FitToScreen(gui::Form& form, Placement placement)
         case gui::ControlKind::BitBtn:
         case gui::ControlKind::RadioButton:
         case gui::ControlKind::CheckBox:
-            control->setFontSize(scale(control->fontSize()));
+            control->fitFont(scale(control->fontSize()), factor);
             control->setBounds(fitted);
             break;
         case gui::ControlKind::Shape:

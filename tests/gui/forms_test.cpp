@@ -70,6 +70,34 @@ TEST_F(FormsTest, ClicksReachTheTopmostGraphicControl)
     EXPECT_EQ(clicks.last(), "Label1");
 }
 
+// Young pupils double-click: the second press is no second click, on a label or a button, nor on
+// whatever a first click has just put under the mouse.
+TEST_F(FormsTest, ADoubleClickCountsAsOneClick)
+{
+    auto* form = testing_support::makeForm<CountingForm>("keys");
+    form->Show();
+    int labelClicks = 0;
+    form->onClick("Label1", [&labelClicks] { ++labelClicks; });
+    const QPoint word = form->label("Label1").bounds().center();
+    testing_support::doubleClick(form->clientArea(), word);
+    EXPECT_EQ(labelClicks, 1);
+
+    auto* next = testing_support::makeForm<CountingForm>("keys");
+    int nextClicks = 0;
+    next->onClick("BitBtn1", [&nextClicks] { ++nextClicks; });
+    form->onClick("BitBtn1", [next] { next->Show(); });
+    gui::BitBtn& opener = form->button("BitBtn1");
+    testing_support::doubleClick(&opener, opener.rect().center(), &next->button("BitBtn1"));
+    EXPECT_TRUE(next->isVisible());
+    EXPECT_EQ(nextClicks, 0);
+
+    // An edit field keeps its double click, which selects a word.
+    auto& edit = next->get<gui::Edit>("Edit1");
+    edit.setText("слово");
+    testing_support::doubleClick(&edit, QPoint(8, edit.height() / 2));
+    EXPECT_EQ(edit.selectedText(), "слово");
+}
+
 TEST_F(FormsTest, LaterControlsPaintOverEarlierOnes)
 {
     auto* form = testing_support::makeForm<CountingForm>();

@@ -2,7 +2,8 @@
 
 #include "gui/LayoutError.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <cmath>
 
 namespace {
 
@@ -64,14 +65,36 @@ TEST_F(LayoutTest, LabelsSizeThemselvesToOneLineOfText)
 {
     gui::Form* form = load("keys");
     gui::Label& label = form->label("Label1");
-    const QFontMetrics metrics(label.font().toQFont());
-    EXPECT_EQ(label.bounds().size(), QSize(metrics.horizontalAdvance("Кнопки"), metrics.height()));
+    const QFontMetricsF metrics(label.font().toQFont());
+    auto ceiled = [](qreal value) { return int(std::ceil(value)); };
+    EXPECT_EQ(label.bounds().size(),
+              QSize(ceiled(metrics.horizontalAdvance("Кнопки")), ceiled(metrics.height())));
 
     label.setText("Кнопки и поля");
-    EXPECT_EQ(label.bounds().width(), metrics.horizontalAdvance("Кнопки и поля"));
+    EXPECT_EQ(label.bounds().width(), ceiled(metrics.horizontalAdvance("Кнопки и поля")));
     label.setFontSize(24);
     EXPECT_GT(label.bounds().height(), metrics.height());
     EXPECT_EQ(label.bounds().topLeft(), QPoint(8, 8));
+}
+
+// A fitted label reports its size in whole points, but its text keeps the design's proportions:
+// 16 points (21 pixels) scaled by 1.8 round to 29 points (39 pixels), whose text is 3 % wider than
+// the design's times 1.8.
+TEST_F(LayoutTest, AFittedLabelIsItsDesignTextExactlyScaled)
+{
+    gui::Label& label = load("keys")->label("Label1");
+    label.setText("К берёзам грачи прилетели гурьбой,");
+    label.setFontSize(16);
+    const QSize design = label.bounds().size();
+    label.fitFont(29, 1.8);
+    EXPECT_EQ(label.fontSize(), 29);
+    EXPECT_NEAR(label.bounds().width(), design.width() * 1.8, 2.0);
+    EXPECT_NEAR(label.bounds().height(), design.height() * 1.8, 2.0);
+    gui::Font rounded = label.font();
+    rounded.setSize(29);
+    EXPECT_GT(std::abs(QFontMetricsF(rounded.toQFont()).horizontalAdvance(label.text()) -
+                       design.width() * 1.8),
+              10.0);
 }
 
 TEST_F(LayoutTest, FontSizesBecomePixelHeightsAt96PixelsPerInch)

@@ -1,6 +1,7 @@
 #include "tests/support/GuiTest.h"
 
 #include "shared/Screens.h"
+#include "tests/screens/LayoutCheck.h"
 #include "tools/ProgramScreens.h"
 
 #include <QTimer>
@@ -23,13 +24,15 @@ std::vector<ScreenAtSize> everyScreenAtEverySize()
     const QStringList classes = tools::registerProgram(program());
     shared::clearScreens();
     std::vector<ScreenAtSize> cases;
-    for (const QSize& display : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)})
+    for (const QSize& display : {QSize(800, 600), QSize(1024, 768), QSize(1152, 864),
+                                 QSize(1280, 960), QSize(1440, 1080), QSize(1920, 1440)})
         for (const QString& className : classes)
             cases.push_back({className, display});
     return cases;
 }
 
-// Every screen of the program loads, fits and paints without a layout or picture error.
+// Every screen of the program loads, fits and paints without a layout or picture error, and its
+// text lies cleanly at every size.
 class AllScreens : public testing_support::GuiTest,
                    public ::testing::WithParamInterface<ScreenAtSize> {
 protected:
@@ -41,7 +44,7 @@ protected:
     }
 };
 
-TEST_P(AllScreens, LoadsFitsAndPaints)
+TEST_P(AllScreens, LoadsFitsPaintsAndLaysOutItsText)
 {
     const ScreenAtSize& screen = GetParam();
     // A screen that runs the splash while it is made gets it closed at once.
@@ -58,6 +61,8 @@ TEST_P(AllScreens, LoadsFitsAndPaints)
     form->show();
     const QImage painted = form->grab().toImage();
     EXPECT_EQ(painted.width(), screen.display.width());
+    for (const QString& fault : testing_support::layoutFaults(*form))
+        ADD_FAILURE() << fault.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, AllScreens, ::testing::ValuesIn(everyScreenAtEverySize()),
