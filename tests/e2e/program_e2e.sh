@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts a real program on a private X display, waits out the splash, presses "Далее", finds the
-# main menu in the top half and leaves with "Выход".
-# Usage: program_e2e.sh adverbs|Russian PATH/TO/PROGRAM
+# main menu in the top half, tries double clicks as young pupils make them, and leaves with "Выход".
+# Usage: program_e2e.sh adverbs|Russian PATH/TO/PROGRAM PATH/TO/render_screen
 source "$(dirname "$0")/xvfb_session.sh"
+RENDER=$3
 
 # Screen points at 1024x768: the splash's frame puts its client 2 pixels right and 20 down.
 case "$1" in
@@ -35,6 +36,52 @@ wait_for_colour "$menu_title" 10 'rgb(0,128,0)' || fail "no main menu"
 awk -v s="$(share_of 1024x300+0+450 'rgb(58,110,165)')" 'BEGIN { exit !(s > 0.95) }' ||
     fail "the menu does not stay in the top half"
 
+# Whether the display's region WxH+X+Y shows what the screen CLASS shows there when it has just
+# opened (rendered apart at the same size): fewer than 1 % of its pixels differ.
+shows_screen() {
+    local program=$1 class=$2 region=$3
+    "$RENDER" "$program" "$class" "$SCREEN_SIZE" "$WORK/$class.png" 2>/dev/null
+    shoot
+    convert "$WORK/shot.png" -crop "$region" +repage "$WORK/seen.png"
+    convert "$WORK/$class.png" -crop "$region" +repage "$WORK/expected.png"
+    local differing total
+    differing=$(compare -metric AE -fuzz 10% "$WORK/seen.png" "$WORK/expected.png" null: 2>&1 || true)
+    total=$(convert "$WORK/expected.png" -format '%[fx:w*h]' info:)
+    awk -v d="${differing%% *}" -v t="$total" 'BEGIN { exit !(d < t / 100) }'
+}
+double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1; sleep 0.5; }
+
+case "$1" in
+    adverbs)
+        # A double click on "Я ответил/а" answers question 1 only: question 2 is on show.
+        click_at 250 272
+        sleep 0.5
+        double_click_at 251 620
+        shows_screen adverbs TForm29 1024x200+0+0 || fail "a double click answered two questions"
+        click_at 763 620
+        # A double click on a word of exercise 1 marks it once: it stays blue.
+        click_at 260 210
+        sleep 0.5
+        click_at 300 496
+        sleep 0.5
+        double_click_at 690 460
+        shoot
+        awk -v s="$(share_of 90x28+652+447 'rgb(0,0,255)')" 'BEGIN { exit !(s > 0.03) }' ||
+            fail "a double click on a word left it unmarked"
+        click_at 820 708
+        sleep 0.3
+        click_at 497 708
+        ;;
+    Russian)
+        # A double click on "III. Выполните тест" opens the chooser, not the first question: the
+        # second press lands on "Тест 1".
+        double_click_at 300 352
+        shows_screen russian TForm29 1024x768+0+0 || fail "a double click went past the test chooser"
+        click_at 390 625
+        ;;
+esac
+sleep 0.5
+
 # "Выход" ends the program with exit code 0.
 click_at $exit_button
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
@@ -42,4 +89,4 @@ kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
 wait "$APP_PID" && status=0 || status=$?
 APP_PID=
 [ "$status" -eq 0 ] || fail "exit code $status"
-echo "$1 end-to-end: splash, menu and exit passed"
+echo "$1 end-to-end: splash, menu, double clicks and exit passed"

@@ -59,6 +59,14 @@ void clickControl(gui::Form& form, const QString& name)
     QTest::mouseClick(client, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
+void doubleClick(QWidget* first, const QPoint& at, QWidget* second)
+{
+    QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, at);
+    QWidget* target = second ? second : first;
+    QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, at);
+}
+
 void pressKey(gui::Form& form, int key)
 {
     QWidget* target = QApplication::focusWidget();

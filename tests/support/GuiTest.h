@@ -48,6 +48,10 @@ void recordMessages(QStringList& into);
 
 // Clicks a graphic control (a label, shape or image) the way the mouse does, at its centre.
 void clickControl(gui::Form& form, const QString& name);
+// A double click as the mouse delivers it: a press and a release, then the second press as a
+// double click and its release. The second half goes to `second` (by default the same widget):
+// the widget under the mouse once the first click has done its work.
+void doubleClick(QWidget* first, const QPoint& at, QWidget* second = nullptr);
 // Sends a key press and release to the widget that has the keyboard focus, else to the form.
 void pressKey(gui::Form& form, int key);
 
