@@ -11,14 +11,16 @@ Screen::Screen(const ScreenDeclaration& declaration)
     if (!declaration.closeButton.isEmpty())
         onClick(declaration.closeButton, [this] { Close(); });
     for (const Link& link : declaration.links) {
-        if (!isBuilt(link.screen))
-            continue;
-        onClick(link.control, [this, link] {
-            if (link.opening == Link::Instead)
-                OpenNext(*this, link.screen);
-            else
-                OpenForm(link.screen);
-        });
+        const bool built = isBuilt(link.screen);
+        if (link.opening == Link::Instead)
+            onClick(link.control, [this, link, built] {
+                if (built)
+                    OpenNext(*this, link.screen);
+                else
+                    Close();
+            });
+        else if (built)
+            onClick(link.control, [link] { OpenForm(link.screen); });
     }
 }
 

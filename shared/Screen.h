@@ -10,7 +10,8 @@
 namespace shared {
 
 // A click on a control that opens another screen: over this one, which stays open beneath, or
-// instead of it (this one closes first).
+// instead of it (this one closes first). Until the other screen is built, a link over does
+// nothing and a link instead only closes this one.
 struct Link {
     enum Opening { Over, Instead };
 
@@ -29,7 +30,7 @@ struct ScreenDeclaration {
 };
 
 // A screen that fits itself to the display when it is made, closes on its close button and
-// follows its links. A link to a screen still to be built does nothing yet.
+// follows its links.
 class Screen : public gui::Form {
 public:
     explicit Screen(const ScreenDeclaration& declaration);

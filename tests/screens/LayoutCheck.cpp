@@ -54,6 +54,12 @@ std::vector<Word> wordsOf(const gui::Label& label)
     return words;
 }
 
+// An ellipsis standing for words left out is a word of its own, not punctuation that closes one.
+bool isEllipsis(const QString& word)
+{
+    return word == "..." || word == "…";
+}
+
 bool onOneLine(const QRect& a, const QRect& b)
 {
     const int shared = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
@@ -101,7 +107,7 @@ QStringList layoutFaults(const gui::Form& form)
         const QString pair = describe(left) + " and " + describe(*next);
         if (gap < -Rounding)
             faults << pair + QString(" overlap by %1 px").arg(-gap, 0, 'f', 1);
-        else if (ClosingPunctuation.contains(next->text.front()) &&
+        else if (ClosingPunctuation.contains(next->text.front()) && !isEllipsis(next->text) &&
                  gap > left.blank * Joined + Rounding)
             faults << pair + QString(": a blank of %1 px before punctuation").arg(gap, 0, 'f', 1);
         else if (gap > left.blank * Joined + Rounding && gap < left.blank * Apart - Rounding)
