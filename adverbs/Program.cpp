@@ -1,7 +1,9 @@
 #include "adverbs/Program.h"
 
 #include "adverbs/frame/MainMenu.h"
+#include "adverbs/practice/SpellingExercises.h"
 #include "adverbs/test/TestScreens.h"
+#include "adverbs/theory/TheoryScreens.h"
 #include "gui/Application.h"
 #include "shared/Splash.h"
 
@@ -9,12 +11,12 @@ namespace adverbs {
 
 void registerScreens()
 {
-    shared::setScreensToBuild({"TForm1", "TForm21", "TForm23", "TForm24", "TForm25", "TForm26",
-                               "TForm45", "TForm47", "TForm48", "TForm49"});
+    shared::setScreensToBuild({});
     shared::registerDeclaredScreen<TMain>();
     shared::registerScreenClass<shared::TLogo>({"TLogo", "adverbs/frame/logo1"});
     registerTestScreens();
     registerPracticeScreens();
+    registerTheoryScreens();
 }
 
 int run(int argc, char** argv)
@@ -24,6 +26,7 @@ int run(int argc, char** argv)
     registerScreens();
     shared::CreateForm("TMain");
     shared::CreateForm("TLogo");
+    createStartUpInstances(); // 7.б, 8.б and 10.б, kept hidden
     return application.Run();
 }
 

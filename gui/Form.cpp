@@ -214,6 +214,17 @@ void Form::restoreFocus()
         setFocus(Qt::OtherFocusReason);
 }
 
+void Form::setEnterButton(const QString& control, const QString& button)
+{
+    Control* found = findControl(control);
+    if (!found)
+        fail(control, "no such control");
+    auto* widget = qobject_cast<QWidget*>(found->asObject());
+    if (!widget)
+        fail(control, "a graphic control never has the keyboard focus");
+    enterButtons_.emplace_back(widget, &this->button(button));
+}
+
 bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const std::vector<QWidget*> order = tabOrder();
@@ -225,6 +236,11 @@ bool Form::handleKey(int key, Qt::KeyboardModifiers modifiers)
             focused->click();
             return true;
         }
+        for (const auto& [control, button] : enterButtons_)
+            if (control == focus && !button->isHidden() && button->isEnabled()) {
+                button->click();
+                return true;
+            }
         if (BitBtn* button = firstButtonOfKind(ButtonKind::OK))
             button->click();
         return true;

@@ -94,6 +94,10 @@ public:
     // Binds a click handler to a label, shape, image, button, radio button or check box.
     void onClick(const QString& name, std::function<void()> handler);
 
+    // While the control has the keyboard focus, Enter clicks this button instead of the form's
+    // first default button.
+    void setEnterButton(const QString& control, const QString& button);
+
     // Keyboard handling of the active form: Enter, Esc, Tab. Returns whether the key was used.
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     // Gives the keyboard focus back to the control that had it, else to the first in tab order.
@@ -134,6 +138,7 @@ private:
     ClientArea* client_ = nullptr;
     std::vector<Control*> controls_;
     std::vector<std::pair<int, QWidget*>> tabStops_;
+    std::vector<std::pair<QWidget*, BitBtn*>> enterButtons_;
     QPointer<QWidget> lastFocus_;
     QEventLoop* modalLoop_ = nullptr;
     int modalResult_ = ModalResult::None;

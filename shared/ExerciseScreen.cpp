@@ -8,8 +8,11 @@ ExerciseScreen::ExerciseScreen(ExerciseSetup setup)
     : Screen({setup.id, setup.placement, setup.closeButton, {}})
     , setup_(std::move(setup))
 {
+    // A picture or shape the layout lacks fails now, not on the first right answer.
     for (const QString& picture : setup_.revealedPictures)
-        image(picture); // a picture the layout lacks fails now, not on the first right answer
+        image(picture);
+    for (const RevealedShape& revealed : setup_.revealedShapes)
+        shape(revealed.shape);
     onClick(setup_.answerButton, [this] { checkAnswer(); });
 }
 
@@ -19,6 +22,8 @@ void ExerciseScreen::checkAnswer()
         return;
     for (const QString& picture : setup_.revealedPictures)
         image(picture).setShown(true);
+    for (const RevealedShape& revealed : setup_.revealedShapes)
+        shape(revealed.shape).setBrushColor(revealed.color);
     setup_.rightAnswerStep(*this);
 }
 

@@ -46,7 +46,7 @@ ChoiceGroupDeclaration exercise2a()
             ChoiceRule::GuardedUnselected,
             {
                 {{"Label5", "Label6"}, "Label5"}, // "Котёнок ловко поймал": нареч.
-                {{"Label11", "Label12"}, "Label12"}, // "Его тело ловко": прил.
+                {{"Label11", "Label12"}, "Label12"}, // "Каждое его движение ловко": прил.
                 {{"Label18", "Label19"}, "Label19"}, // "Сестра моложе брата": прил.
                 {{"Label25", "Label26"}, "Label25"}, // "одевается моложе": нареч.
             }};
@@ -98,31 +98,15 @@ ChoiceGroupDeclaration exercise5()
                 {{"Label18", "Label20"}, "Label18"}, // "(в)век не забуду": а
                 {{"Label22", "Label23"}, "Label23"}, // "(в)век прогресса": б
                 {{"Label25", "Label27"}, "Label27"}, // "пойти (на)встречу с другом": б
-                {{"Label29", "Label30"}, "Label29"}, // "пойти (на)встречу": а
-                {{"Label32", "Label34"}, "Label34"}, // "(на)утро строить планы": б
+                {{"Label29", "Label30"}, "Label29"}, // "пойти (на)встречу гостям": а
+                {{"Label32", "Label34"}, "Label34"}, // "перенести встречу (на)утро": б
                 {{"Label36", "Label37"}, "Label36"}, // "(на)утро выпал снег": а
             }};
 }
 
-// The screens an exercise screen opens on a right answer: its successor and, when it completes
-// an exercise, the congratulation.
-QStringList chainSuccessors(const QString& className)
-{
-    const ChainLink& link = chainLink(className);
-    QStringList opens;
-    if (!link.next.isEmpty())
-        opens.append(link.next);
-    if (link.completes)
-        opens.append(CongratulationScreen);
-    return opens;
-}
-
 template <class Screen, class Declaration> void registerExercise(const Declaration& declaration)
 {
-    const QString& className = declaration.setup.id.className;
-    shared::registerScreen(
-        className, [declaration] { return std::make_unique<Screen>(declaration); },
-        chainSuccessors(className));
+    registerChainScreen<Screen>(declaration.setup.id.className, declaration);
 }
 
 } // namespace

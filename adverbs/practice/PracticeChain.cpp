@@ -37,4 +37,15 @@ const ChainLink& chainLink(const QString& screen)
     return *it;
 }
 
+QStringList chainSuccessors(const QString& screen)
+{
+    const ChainLink& link = chainLink(screen);
+    QStringList opens;
+    if (!link.next.isEmpty())
+        opens.append(link.next);
+    if (link.completes)
+        opens.append(CongratulationScreen);
+    return opens;
+}
+
 } // namespace adverbs

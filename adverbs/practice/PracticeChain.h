@@ -1,6 +1,10 @@
 #pragma once
 
+#include "shared/Screens.h"
+
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,5 +25,17 @@ inline const QString CongratulationScreen = "TForm27";
 const std::vector<ChainLink>& practiceChain();
 // The link of an exercise screen; throws for a screen that is not in the chain.
 const ChainLink& chainLink(const QString& screen);
+// What a right answer on the screen can open: the next screen of the chain and, when it
+// completes an exercise, the congratulation.
+QStringList chainSuccessors(const QString& screen);
+
+// Registers an exercise screen of the chain, made of its declaration.
+template <class Screen, class Declaration>
+void registerChainScreen(const QString& className, const Declaration& declaration)
+{
+    shared::registerScreen(
+        className, [declaration] { return std::make_unique<Screen>(declaration); },
+        chainSuccessors(className));
+}
 
 } // namespace adverbs

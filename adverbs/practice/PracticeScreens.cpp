@@ -2,7 +2,9 @@
 
 #include "adverbs/practice/Congratulation.h"
 #include "adverbs/practice/Exercises.h"
+#include "adverbs/practice/GameExercises.h"
 #include "adverbs/practice/PracticeMenu.h"
+#include "adverbs/practice/SpellingExercises.h"
 
 namespace adverbs {
 
@@ -11,6 +13,8 @@ void registerPracticeScreens()
     shared::registerDeclaredScreen<TForm16>();
     shared::registerDeclaredScreen<TForm27>();
     registerExercises();
+    registerSpellingExercises();
+    registerGameExercises();
 }
 
 } // namespace adverbs

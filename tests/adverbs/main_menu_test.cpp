@@ -1,8 +1,10 @@
 #include "tests/support/GuiTest.h"
 
 #include "adverbs/Program.h"
+#include "adverbs/practice/SpellingExercises.h"
 #include "shared/Screens.h"
 #include "shared/Splash.h"
+#include "tests/adverbs/practice_support.h"
 
 #include <QTimer>
 
@@ -16,11 +18,13 @@ protected:
         adverbs::registerScreens();
     }
 
-    // The start-up sequence up to the event loop: the menu, then the splash, both hidden.
+    // The start-up sequence up to the event loop: the menu, the splash and the three practice
+    // screens made at start, all hidden.
     gui::Form& startUp()
     {
         gui::Form& menu = *shared::CreateForm("TMain");
         shared::CreateForm("TLogo");
+        adverbs::createStartUpInstances();
         return menu;
     }
 };
@@ -40,6 +44,38 @@ TEST_F(MainMenuTest, TheMenuAppearsOnlyAfterTheSplashHasEnded)
     EXPECT_TRUE(logo.isHidden());
     EXPECT_TRUE(menu.isVisible());
     EXPECT_EQ(gui::Display::instance().activeForm(), &menu);
+}
+
+// 7.б, 8.б and 10.б are made after the splash, fitted and kept hidden for good: the chain opens
+// new instances of them.
+TEST_F(MainMenuTest, ThreePracticeScreensAreMadeAtStartAndNeverShown)
+{
+    gui::Form& menu = startUp();
+    QStringList made;
+    for (const auto& form : gui::Application::instance().forms())
+        made << form->className();
+    EXPECT_EQ(made, (QStringList{"TMain", "TLogo", "TForm47", "TForm48", "TForm49"}));
+    const QStringList kept = {"TForm47", "TForm48", "TForm49"};
+    std::vector<gui::Form*> hidden;
+    for (const QString& screen : kept) {
+        hidden.push_back(shared::instanceOf(screen));
+        ASSERT_NE(hidden.back(), nullptr) << screen.toStdString();
+        EXPECT_EQ(hidden.back()->geometry(), QRect(0, 300, 800, 600)) << screen.toStdString();
+    }
+    EXPECT_EQ(gui::Application::instance().mainForm(), &menu);
+
+    QTimer::singleShot(0, [] { shared::instanceOf("TLogo")->Close(); });
+    menu.Show();
+    testing_support::clickControl(menu, "Label3");
+    shared::instanceOf("TForm16")->label("Label8").click();
+    gui::Form& first = *shared::instanceOf("TForm24");
+    for (const QString& option : practice_testing::keyOf("TForm24"))
+        testing_support::clickControl(first, option);
+    first.button("BitBtn2").click();
+    EXPECT_NE(shared::instanceOf("TForm47"), hidden[0]);
+    EXPECT_TRUE(shared::instanceOf("TForm47")->isVisible());
+    for (gui::Form* form : hidden)
+        EXPECT_FALSE(form->isVisible()) << form->className().toStdString();
 }
 
 TEST_F(MainMenuTest, EnterEndsTheProgramAndEscDoesNothing)

@@ -22,6 +22,9 @@ struct ChoiceScreen {
     const char* next;
 };
 
+// Both balloon screens have their options and keys under the same names.
+inline const QStringList balloonGroups = {"3 4>3", "8 11>11", "13 16>16", "17 20>17", "22 25>22"};
+
 inline const std::vector<ChoiceScreen> choiceScreens = {
     {"TForm18", {"5 6>5", "11 12>12", "18 19>19", "25 26>25"}, true, "TForm19"},
     {"TForm19", {"5 6>5", "10 11>10", "18 19>19", "23 24>24"}, true, "TForm20"},
@@ -35,7 +38,34 @@ inline const std::vector<ChoiceScreen> choiceScreens = {
       "32 34>34", "36 37>36"},
      true,
      "TForm23"},
+    {"TForm24",
+     {"2 3>3", "6 7>7", "10 11>11", "15 16>15", "19 20>19", "23 24>24", "27 28>27"},
+     true,
+     "TForm47"},
+    {"TForm47",
+     {"2 3>2", "6 7>6", "8 9>9", "11 12>12", "15 16>15", "18 19>18", "21 22>22", "24 25>25"},
+     true,
+     "TForm25"},
+    {"TForm25", balloonGroups, true, "TForm48"},
+    {"TForm48", balloonGroups, true, "TForm26"},
+    {"TForm26",
+     {"2 3>2", "6 7>7", "10 11>10", "15 16>16", "19 20>20", "23 24>23", "27 28>27", "31 32>31",
+      "35 36>36", "39 40>39", "43 44>44", "47 48>47", "51 52>52", "55 56>55", "59 60>60"},
+     true,
+     "TForm45"},
+    {"TForm45",
+     {"3 5 6>6", "8 11 12>11", "15 18 19>19", "21 24 25>25", "27 30 31>31", "33 36 37>37",
+      "39 42 43>42", "45 48 49>45"},
+     true,
+     "TForm49"},
 };
+
+// The last screen of the chain: a right answer only closes it (or opens the congratulation).
+inline const ChoiceScreen chainEnd = {"TForm49",
+                                      {"3 5 6>6", "8 11 12>11", "15 18 19>18", "21 24 25>24",
+                                       "27 30 31>27", "33 36 37>33", "39 42 43>43", "45 48 49>45"},
+                                      true,
+                                      nullptr};
 
 inline const QStringList poemAdverbs = {"Label5", "Label10", "Label11", "Label16", "Label21"};
 
@@ -53,17 +83,47 @@ inline Group groupOf(const QString& text)
     return group;
 }
 
+// The row of a choice screen, or null.
+inline const ChoiceScreen* choiceScreenOf(const QString& screen)
+{
+    if (screen == chainEnd.screen)
+        return &chainEnd;
+    for (const ChoiceScreen& declared : choiceScreens)
+        if (screen == declared.screen)
+            return &declared;
+    return nullptr;
+}
+
 // The right answer of an exercise screen: the labels to click.
 inline QStringList keyOf(const QString& screen)
 {
     if (screen == "TForm17")
         return poemAdverbs;
     QStringList key;
-    for (const ChoiceScreen& declared : choiceScreens)
-        if (screen == declared.screen)
-            for (const QString& group : declared.groups)
-                key << groupOf(group).key;
+    if (const ChoiceScreen* declared = choiceScreenOf(screen))
+        for (const QString& group : declared->groups)
+            key << groupOf(group).key;
     return key;
+}
+
+// Every answer that is right but for one group: each wrong option of each group, and each group
+// left untouched.
+inline std::vector<QStringList> singleDeviations(const ChoiceScreen& declared)
+{
+    std::vector<QStringList> answers;
+    for (const QString& wrongGroup : declared.groups) {
+        QStringList deviations = groupOf(wrongGroup).options;
+        deviations.removeOne(groupOf(wrongGroup).key);
+        deviations << QString();
+        for (const QString& deviation : deviations) {
+            QStringList choices;
+            for (const QString& group : declared.groups)
+                choices << (group == wrongGroup ? deviation : groupOf(group).key);
+            choices.removeAll(QString());
+            answers.push_back(choices);
+        }
+    }
+    return answers;
 }
 
 // A test of the adverb practice: the program's screens registered and the progress store

@@ -1,0 +1,68 @@
+#include "adverbs/practice/PathGameExercise.h"
+
+#include "adverbs/practice/CompletionStep.h"
+#include "shared/Options.h"
+
+#include <algorithm>
+
+namespace adverbs {
+
+PathGameExercise::PathGameExercise(PathGameDeclaration declaration)
+    : Screen({declaration.id, shared::Placement::AdverbsPractice, declaration.closeButton, {}})
+    , declaration_(std::move(declaration))
+    , completed_(declaration_.stages.size(), false)
+{
+    image(declaration_.figure);
+    shape(declaration_.riser);
+    shape(declaration_.tread);
+    for (std::size_t stage = 0; stage < declaration_.stages.size(); ++stage) {
+        for (const QString& name : declaration_.stages[stage].labels)
+            label(name);
+        for (const shared::ChoiceGroup& pair : declaration_.stages[stage].pairs) {
+            std::vector<gui::Label*> options;
+            for (const QString& option : pair.options)
+                options.push_back(&label(option));
+            for (gui::Label* option : options) {
+                const bool right = option->controlName() == pair.key;
+                onClick(option->controlName(), [this, option, options, right, stage] {
+                    shared::chooseOption(*option, options, shared::ChoiceRule::GuardedUnselected);
+                    if (right)
+                        rightOptionChosen(stage);
+                });
+            }
+        }
+    }
+}
+
+void PathGameExercise::rightOptionChosen(std::size_t stage)
+{
+    if (completed_[stage] || !stageIsRight(stage))
+        return;
+    completed_[stage] = true;
+    const bool last = stage + 1 == declaration_.stages.size();
+    if (!last)
+        for (const QString& name : declaration_.stages[stage + 1].labels)
+            label(name).setShown(true);
+    climbOneStep();
+    if (last)
+        completeStep(*this, Praise::Shown);
+}
+
+bool PathGameExercise::stageIsRight(std::size_t stage) const
+{
+    const std::vector<shared::ChoiceGroup>& pairs = declaration_.stages[stage].pairs;
+    return std::all_of(pairs.begin(), pairs.end(), [this](const shared::ChoiceGroup& pair) {
+        return shared::isSelected(label(pair.key));
+    });
+}
+
+void PathGameExercise::climbOneStep()
+{
+    gui::Image& figure = image(declaration_.figure);
+    QRect bounds = figure.bounds();
+    bounds.moveTop(bounds.top() - shape(declaration_.riser).bounds().height());
+    bounds.moveLeft(bounds.left() - shape(declaration_.tread).bounds().width());
+    figure.setBounds(bounds);
+}
+
+} // namespace adverbs
