@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QtMath>
+#include <algorithm>
 
 namespace gui {
 
@@ -69,12 +71,36 @@ public:
     using RadioButtonBase::RadioButtonBase;
 };
 
+// A box lower than its caption's line reaches just as far above and below its bounds as the
+// caption needs to be drawn whole; its bounds, and with them the middle of its box and caption,
+// stay where the layout puts them.
 class CheckBox : public CheckBoxBase {
     Q_OBJECT
     Q_INTERFACES(gui::Control)
 
 public:
     using CheckBoxBase::CheckBoxBase;
+
+    QRect bounds() const override { return bounds_; }
+    void setBounds(const QRect& bounds) override
+    {
+        bounds_ = bounds;
+        fitToCaption();
+    }
+    void fitFont(int size, qreal scale) override
+    {
+        CheckBoxBase::fitFont(size, scale);
+        fitToCaption();
+    }
+
+private:
+    void fitToCaption()
+    {
+        const int overhang = std::max(0, qCeil((caption().size().height() - bounds_.height()) / 2));
+        setGeometry(bounds_.adjusted(0, -overhang, 0, overhang));
+    }
+
+    QRect bounds_;
 };
 
 // A single-line edit field without a length limit.

@@ -2,17 +2,23 @@
 
 #include "gui/Application.h"
 #include "russian/frame/MainMenu.h"
+#include "russian/practice/PracticeScreens.h"
 #include "russian/test/TestScreens.h"
+#include "russian/theory/TheoryScreens.h"
 #include "shared/Splash.h"
 
 namespace russian {
 
 void registerScreens()
 {
-    shared::setScreensToBuild({"TForm1", "TForm11"});
+    shared::setScreensToBuild({
+        "TForm19", "TForm22", "TForm23", "TForm24", "TForm25", "TForm26", "TForm27", // practice
+    });
     shared::registerDeclaredScreen<TMainForm>();
     shared::registerScreenClass<shared::TLogo>({"TLogo", "russian/frame/logo1"});
     registerTestScreens();
+    registerTheoryScreens();
+    registerPracticeScreens();
 }
 
 int run(int argc, char** argv)
