@@ -2,11 +2,13 @@
 
 #include "gui/Form.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace gui {
@@ -49,20 +51,25 @@ public:
     }
 };
 
-bool isInputEvent(QEvent::Type type)
+bool isPointerEvent(QEvent::Type type)
 {
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
     case QEvent::Wheel:
         return true;
     default:
         return false;
     }
+}
+
+bool isArrow(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 } // namespace
@@ -256,29 +263,128 @@ bool Display::blockedByModal(QWidget* widget) const
     return modal && widget && modal != widget && !modal->isAncestorOf(widget);
 }
 
+QWidget* Display::keyboardOwner() const
+{
+    if (QWidget* modal = modalWindow())
+        return modal;
+    return active_;
+}
+
+void Display::giveFocusTo(QWidget* owner)
+{
+    if (Form* form = qobject_cast<Form*>(owner)) {
+        form->restoreFocus();
+        return;
+    }
+    QWidget* last = owner->focusWidget();
+    if (last && owner->isAncestorOf(last) && last->isVisible() && last->isEnabled())
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        owner->setFocus(Qt::OtherFocusReason);
+}
+
+// Qt moves the focus by itself: to a control clicked (before any filter sees the click, so also
+// behind a modal window), along its own focus chain across every form of the host, and away from
+// a form being hidden. Wherever that leads out of the window that owns the keyboard, the focus goes
+// back into it.
+bool Display::focusIn(QWidget* widget)
+{
+    QWidget* owner = keyboardOwner();
+    // While the owner is being hidden the focus goes where Qt puts it, until the next form is
+    // activated and takes it.
+    if (!owner || !owner->isVisible())
+        return false;
+    if (widget == owner || owner->isAncestorOf(widget)) {
+        if (Form* form = qobject_cast<Form*>(owner); form && widget != form)
+            form->rememberFocus(widget);
+        return false;
+    }
+    if (!refocusing_) {
+        refocusing_ = true;
+        giveFocusTo(owner);
+        refocusing_ = false;
+    }
+    return true;
+}
+
+// The arrows on a button or check box move the focus along the form's tab order (left and up back,
+// right and down on) and stop at its ends; on a radio button Qt moves the choice within the form's
+// group, and an edit field keeps them for its cursor.
+bool Display::moveByArrow(Form& form, QWidget* widget, int key)
+{
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button || button->autoExclusive())
+        return false;
+    const std::vector<QWidget*> order = form.tabOrder();
+    auto it = std::find(order.begin(), order.end(), widget);
+    if (it == order.end())
+        return true;
+    const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+    if (back && it != order.begin())
+        (*std::prev(it))->setFocus(Qt::BacktabFocusReason);
+    else if (!back && std::next(it) != order.end())
+        (*std::next(it))->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool Display::keyEvent(QWidget* widget, QEvent* event)
+{
+    QWidget* owner = keyboardOwner();
+    const bool inside = owner && (widget == owner || owner->isAncestorOf(widget));
+    if (event->type() == QEvent::Shortcut)
+        return !inside;
+
+    // A message box handles its own keys (its one button keeps the focus under the arrows) and
+    // takes every key aimed elsewhere. A key that went up from the box's focus to the display is
+    // done with; so is one that comes back while a key is passed on.
+    if (owner && !qobject_cast<Form*>(owner)) {
+        if (inside)
+            return isArrow(event) && qobject_cast<QAbstractButton*>(widget);
+        QWidget* focus = owner->focusWidget();
+        const bool focusInside = focus && owner->isAncestorOf(focus);
+        const bool goneUp =
+            widget->isAncestorOf(owner) && focusInside && QApplication::focusWidget() == focus;
+        if (event->type() != QEvent::ShortcutOverride && !goneUp && !forwarding_) {
+            forwarding_ = true;
+            const std::unique_ptr<QEvent> copy(event->clone());
+            QCoreApplication::sendEvent(focusInside ? focus : owner, copy.get());
+            forwarding_ = false;
+        }
+        return true;
+    }
+    // On a form: Enter, Esc and Tab as the form says, the arrows within it, and no key at all for a
+    // control of another form.
+    if (event->type() == QEvent::ShortcutOverride)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (active_ && active_->handleKey(key->key(), key->modifiers()))
+            return true;
+        if (inside && isArrow(event) && moveByArrow(*static_cast<Form*>(owner), widget, key->key()))
+            return true;
+    }
+    return !inside;
+}
+
 bool Display::eventFilter(QObject* watched, QEvent* event)
 {
     QWidget* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !area_ || !(widget == host_ || host_->isAncestorOf(widget)))
         return false;
 
-    if (event->type() == QEvent::FocusIn) {
-        if (Form* form = formOf(widget); form && widget != form)
-            form->rememberFocus(widget);
-        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        return focusIn(widget);
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+        return keyEvent(widget, event);
+    default:
+        break;
     }
-    if (!isInputEvent(event->type()))
+    if (!isPointerEvent(event->type()))
         return false;
-
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        QWidget* modal = modalWindow();
-        if (modal && !qobject_cast<Form*>(modal))
-            return blockedByModal(widget); // a message box handles its own keys
-        if (event->type() == QEvent::ShortcutOverride)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        return active_ && active_->handleKey(key->key(), key->modifiers());
-    }
     if (blockedByModal(widget))
         return true;
     // The second press of a double click is not a second click: a word toggles once, and a button
@@ -287,8 +393,16 @@ bool Display::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonDblClick && !qobject_cast<QLineEdit*>(widget))
         return true;
     if (event->type() == QEvent::MouseButtonPress) {
-        if (Form* form = formOf(widget); form && form != active_)
+        if (Form* form = formOf(widget); form && form != active_) {
             bringToFront(form);
+            // Qt gave the control the focus before the form was active, and it was taken back.
+            for (QWidget* w = widget; w && w != form; w = w->parentWidget()) {
+                if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+                    w->setFocus(Qt::MouseFocusReason);
+                    break;
+                }
+            }
+        }
     }
     return false;
 }

@@ -15,7 +15,8 @@ class Form;
 // variable TEXTBOOK_DISPLAY=WIDTHxHEIGHT gives a window of exactly that size instead.
 //
 // The display also keeps the stacking order of the forms on it and which of them is active: the
-// modal one, else the topmost visible one.
+// modal one, else the topmost visible one. The keyboard belongs to the modal window, else to the
+// active form: the focus never rests on a control of another window, and no key reaches one.
 class Display : public QObject {
     Q_OBJECT
 
@@ -57,12 +58,20 @@ private:
     void activate(Form* form);
     void activateTopmost();
     bool blockedByModal(QWidget* widget) const;
+    // The modal window, else the active form.
+    QWidget* keyboardOwner() const;
+    bool focusIn(QWidget* widget);
+    bool keyEvent(QWidget* widget, QEvent* event);
+    void giveFocusTo(QWidget* owner);
+    bool moveByArrow(Form& form, QWidget* widget, int key);
 
     QPointer<QWidget> host_;
     QPointer<QWidget> area_;
     std::vector<Form*> stack_;
     std::vector<QPointer<QWidget>> modal_;
     Form* active_ = nullptr;
+    bool refocusing_ = false;
+    bool forwarding_ = false;
 };
 
 // The form a widget belongs to, if any.

@@ -1,5 +1,6 @@
 #include "gui/Picture.h"
 
+#include <QSysInfo>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -23,8 +24,16 @@ void onError(j_common_ptr info)
 
 void onWarning(j_common_ptr, int) {}
 
-// Decodes into image; returns false with the library's message on failure. Kept free of C++
-// objects with destructors, since a failure leaves it by longjmp.
+// The decoder's own working memory (a progressive picture keeps all its coefficients) is bounded
+// too; beyond it libjpeg fails with an error.
+constexpr long LargestDecoderMemory = 256L * 1024 * 1024;
+
+// 32-bit RGB as QImage::Format_RGB32 lays it out: 0xAARRGGBB words with an opaque alpha.
+constexpr J_COLOR_SPACE Rgb32 =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// Decodes into image; returns false with a message on failure. Kept free of C++ objects with
+// destructors, since a failure leaves it by longjmp.
 bool decode(const unsigned char* bytes, unsigned long size, QImage& image, char* message)
 {
     jpeg_decompress_struct info;
@@ -39,19 +48,32 @@ bool decode(const unsigned char* bytes, unsigned long size, QImage& image, char*
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = LargestDecoderMemory;
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // The header's size, checked before the decoder or the image takes any pixel memory.
+    if (!pictureSizeAllowed(info.image_width, info.image_height)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%u x %u pixels is too large", info.image_width,
+                      info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.out_color_space = Rgb32;
     jpeg_start_decompress(&info);
-    image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
-        std::snprintf(message, JMSG_LENGTH_MAX, "picture too large");
+        std::snprintf(message, JMSG_LENGTH_MAX, "no memory for %u x %u pixels", info.output_width,
+                      info.output_height);
         return false;
     }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(int(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
+        if (jpeg_read_scanlines(&info, &row, 1) != 1) {
+            jpeg_destroy_decompress(&info);
+            std::snprintf(message, JMSG_LENGTH_MAX, "the data ends before the picture");
+            return false;
+        }
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
@@ -67,9 +89,11 @@ QImage decodeJpeg(const QByteArray& data, const QString& name)
     QImage image;
     char message[JMSG_LENGTH_MAX];
     if (!decode(reinterpret_cast<const unsigned char*>(data.constData()),
-                static_cast<unsigned long>(data.size()), image, message))
+                static_cast<unsigned long>(data.size()), image, message)) {
+        image = QImage();
         throw PictureError(
             ("picture " + name + ": " + QString::fromLocal8Bit(message)).toStdString());
+    }
     return image;
 }
 

@@ -55,6 +55,8 @@ MessageBox::MessageBox(QWidget* display, const QString& text)
     ok_->setObjectName("OK");
     ok_->setFixedSize(75, 23);
     connect(ok_, &QPushButton::clicked, this, [this] { dismiss(); });
+    // The box's keyboard is its button: focusing the box focuses it.
+    setFocusProxy(ok_);
 
     const QRect clientTemplate(0, 0, Margin * 3 + IconSize + textSize.width(),
                                Margin * 3 + std::max(IconSize, textSize.height()) + ok_->height());

@@ -1,27 +1,55 @@
 #include "gui/Picture.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 
 namespace gui {
 namespace {
 
-QImage readPicture(const QString& file)
+[[noreturn]] void fail(const QString& name, const QString& message)
 {
-    QFile source(":/assets/" + file);
-    if (!source.open(QIODevice::ReadOnly))
-        throw PictureError(("picture " + file + ": not found").toStdString());
-    const QByteArray data = source.readAll();
-    const QString lower = file.toLower();
-    if (lower.endsWith(".jpg") || lower.endsWith(".jpeg"))
-        return decodeJpeg(data, file);
+    throw PictureError(("picture " + name + ": " + message).toStdString());
+}
+
+QImage decodeBitmap(const QByteArray& data, const QString& name)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "BMP");
+    const QSize size = reader.size();
+    if (!size.isValid())
+        fail(name, "not a readable bitmap");
+    if (!pictureSizeAllowed(size.width(), size.height()))
+        fail(name, QString("%1 x %2 pixels is too large").arg(size.width()).arg(size.height()));
     QImage image;
-    if (!image.loadFromData(data, "BMP"))
-        throw PictureError(("picture " + file + ": not a readable bitmap").toStdString());
+    if (!reader.read(&image))
+        fail(name, "not a readable bitmap: " + reader.errorString());
     return image;
 }
 
 } // namespace
+
+bool pictureSizeAllowed(long long width, long long height)
+{
+    return width > 0 && height > 0 && width <= LargestPictureSide && height <= LargestPictureSide &&
+           width * height <= LargestPictureArea;
+}
+
+QImage decodePicture(const QByteArray& data, const QString& name)
+{
+    const QString lower = name.toLower();
+    QImage image = lower.endsWith(".jpg") || lower.endsWith(".jpeg") ? decodeJpeg(data, name)
+                                                                     : decodeBitmap(data, name);
+    // The format of the screen's backing store, so painting needs no conversion.
+    if (image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull())
+        fail(name, "cannot be converted for the screen (out of memory?)");
+    return image;
+}
 
 QImage loadPicture(const QString& file)
 {
@@ -29,8 +57,10 @@ QImage loadPicture(const QString& file)
     static QHash<QString, QImage> decoded;
     if (auto it = decoded.constFind(file); it != decoded.constEnd())
         return *it;
-    // The format of the screen's backing store, so painting needs no conversion.
-    QImage image = readPicture(file).convertToFormat(QImage::Format_RGB32);
+    QFile source(":/assets/" + file);
+    if (!source.open(QIODevice::ReadOnly))
+        fail(file, "not found");
+    const QImage image = decodePicture(source.readAll(), file);
     decoded.insert(file, image);
     return image;
 }

@@ -36,21 +36,6 @@ wait_for_colour "$menu_title" 10 'rgb(0,128,0)' || fail "no main menu"
 awk -v s="$(share_of 1024x300+0+450 'rgb(58,110,165)')" 'BEGIN { exit !(s > 0.95) }' ||
     fail "the menu does not stay in the top half"
 
-# Whether the display's region WxH+X+Y shows what the screen CLASS shows there when it has just
-# opened (rendered apart at the same size): fewer than 1 % of its pixels differ.
-shows_screen() {
-    local program=$1 class=$2 region=$3
-    "$RENDER" "$program" "$class" "$SCREEN_SIZE" "$WORK/$class.png" 2>/dev/null
-    shoot
-    convert "$WORK/shot.png" -crop "$region" +repage "$WORK/seen.png"
-    convert "$WORK/$class.png" -crop "$region" +repage "$WORK/expected.png"
-    local differing total
-    differing=$(compare -metric AE -fuzz 10% "$WORK/seen.png" "$WORK/expected.png" null: 2>&1 || true)
-    total=$(convert "$WORK/expected.png" -format '%[fx:w*h]' info:)
-    awk -v d="${differing%% *}" -v t="$total" 'BEGIN { exit !(d < t / 100) }'
-}
-double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1; sleep 0.5; }
-
 case "$1" in
     adverbs)
         # A double click on "Я ответил/а" answers question 1 only: question 2 is on show.

@@ -46,3 +46,36 @@ wait_for_colour() {
 }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+double_click_at() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 60 1; sleep 0.5; }
+
+# Whether the display's region WxH+X+Y shows what the screen CLASS of PROGRAM (adverbs or
+# russian) shows there when it has just opened, rendered apart at the same size by $RENDER:
+# fewer than 1 % of its pixels differ.
+shows_screen() {
+    local program=$1 class=$2 region=$3
+    "$RENDER" "$program" "$class" "$SCREEN_SIZE" "$WORK/$class.png" 2>/dev/null
+    shoot
+    convert "$WORK/shot.png" -crop "$region" +repage "$WORK/seen.png"
+    convert "$WORK/$class.png" -crop "$region" +repage "$WORK/expected.png"
+    local differing total
+    differing=$(compare -metric AE -fuzz 10% "$WORK/seen.png" "$WORK/expected.png" null: 2>&1 || true)
+    total=$(convert "$WORK/expected.png" -format '%[fx:w*h]' info:)
+    awk -v d="${differing%% *}" -v t="$total" 'BEGIN { exit !(d < t / 100) }'
+}
+wait_for_screen() {
+    for _ in $(seq 20); do shows_screen "$@" && return 0; sleep 0.25; done
+    return 1
+}
+
+# The splash: its red title, then after five seconds "Далее", pressed; then the main menu, whose
+# green title shows in the region $1.
+pass_splash() {
+    wait_for_colour 500x120+300+170 15 'rgb(255,0,0)' || fail "no splash title"
+    for _ in $(seq 40); do
+        shoot
+        awk -v s="$(share_of 70x55+229+524 'rgb(255,255,255)')" 'BEGIN { exit !(s < 0.9) }' && break
+        sleep 0.25
+    done
+    click_at 297 553
+    wait_for_colour "$1" 10 'rgb(0,128,0)' || fail "no main menu"
+}

@@ -96,6 +96,93 @@ TEST_F(KeyboardTest, TheEditFieldTakesCyrillicTextOfAnyLength)
     EXPECT_EQ(edit.text(), word);
 }
 
+// The form beneath is "radio_first": none of its controls may take a key or the focus while the
+// keys form is active.
+class KeyboardOwnerTest : public KeyboardTest {
+protected:
+    void SetUp() override
+    {
+        KeyboardTest::SetUp();
+        below = gui::Display::instance().visibleForms().front();
+        ASSERT_NE(below, form);
+    }
+    // A key as the keyboard sends it: to the control with the focus.
+    static void typeKey(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+    QString focusName() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && form->isAncestorOf(focus) ? focus->objectName() : "elsewhere";
+    }
+    gui::Form* below = nullptr;
+};
+
+TEST_F(KeyboardOwnerTest, ArrowsWalkTheButtonsInTabOrderAndStopAtTheEnds)
+{
+    form->button("BitBtn3").setFocus();
+    QStringList visited;
+    for (int key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left,
+                    Qt::Key_Left, Qt::Key_Right}) {
+        typeKey(key);
+        visited.append(focusName());
+    }
+    // The edit field keeps Left and Right for its cursor.
+    EXPECT_EQ(visited,
+              (QStringList{"BitBtn2", "BitBtn3", "BitBtn2", "BitBtn1", "Edit1", "Edit1", "Edit1"}));
+
+    form->button("BitBtn5").setFocus();
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up}) {
+        typeKey(key);
+        visited.append(focusName());
+    }
+    EXPECT_EQ(visited.mid(7),
+              (QStringList{"RadioButton1", "RadioButton1", "RadioButton1", "RadioButton1"}));
+    EXPECT_FALSE(below->radio("RadioButton1").isChecked());
+    EXPECT_FALSE(below->radio("RadioButton2").isChecked());
+
+    // The last button of the other form, once it is active: Right leads nowhere.
+    QTest::mouseClick(&below->button("BitBtn1"), Qt::LeftButton);
+    ASSERT_EQ(gui::Display::instance().activeForm(), below);
+    typeKey(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), &below->button("BitBtn1"));
+}
+
+TEST_F(KeyboardOwnerTest, SpaceAndLettersReachOnlyTheActiveForm)
+{
+    form->radio("RadioButton1").setFocus();
+    typeKey(Qt::Key_Space);
+    EXPECT_TRUE(form->radio("RadioButton1").isChecked());
+
+    // Keys aimed straight at the controls of the form beneath do nothing there.
+    QTest::keyClick(&below->radio("RadioButton1"), Qt::Key_Space);
+    QTest::keyClick(&below->button("BitBtn1"), Qt::Key_Space);
+    QTest::keyClicks(&below->radio("RadioButton2"), "x ");
+    EXPECT_FALSE(below->radio("RadioButton1").isChecked());
+    EXPECT_FALSE(below->radio("RadioButton2").isChecked());
+    EXPECT_EQ(focusName(), "RadioButton1");
+    EXPECT_EQ(gui::Display::instance().activeForm(), form);
+}
+
+TEST_F(KeyboardOwnerTest, TheFocusComesBackWhenSetOnAnotherForm)
+{
+    form->button("BitBtn4").setFocus();
+    below->radio("RadioButton2").setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(focusName(), "BitBtn4");
+
+    // A click on the form beneath activates it and gives the clicked control the focus.
+    QTest::mouseClick(&below->button("BitBtn1"), Qt::LeftButton);
+    EXPECT_EQ(gui::Display::instance().activeForm(), below);
+    EXPECT_EQ(QApplication::focusWidget(), &below->button("BitBtn1"));
+}
+
+TEST_F(KeyboardOwnerTest, ClosingTheActiveFormGivesTheKeyboardToTheOneBeneath)
+{
+    form->button("BitBtn3").setFocus();
+    form->Close();
+    EXPECT_EQ(gui::Display::instance().activeForm(), below);
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus && below->isAncestorOf(focus));
+}
+
 TEST(RadioFocus, ARadioButtonThatTakesTheFirstFocusIsNotChecked)
 {
     gui::Display::useWindowed(QSize(800, 600));

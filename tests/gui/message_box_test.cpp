@@ -1,7 +1,9 @@
 #include "tests/support/GuiTest.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -51,6 +53,50 @@ TEST_F(MessageBoxTest, EveryWayOfDismissingItEndsTheModalRun)
         EXPECT_TRUE(seen.modal);
         EXPECT_EQ(gui::Display::instance().modalWindow(), nullptr);
     }
+}
+
+// Clicks and keys aimed at a form behind the box: the box keeps the keyboard, the form takes none,
+// and its focus is where it was once the box is gone.
+TEST_F(MessageBoxTest, ClicksAndKeysBehindTheBoxLeaveItTheKeyboard)
+{
+    gui::Form* form = testing_support::fixtureForm("gui", "keys");
+    QStringList clicks;
+    for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3"})
+        form->onClick(name, [&clicks, name] { clicks.append(name); });
+    form->Show();
+    form->button("BitBtn2").setFocus();
+
+    auto& behind = form->button("BitBtn3"); // the cancel button
+    const std::vector<std::function<void()>> keys = {
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); },
+        // Aimed at the form: the box takes it.
+        [&behind] { QTest::keyClick(&behind, Qt::Key_Escape); },
+        [form] { QTest::keyClick(&form->get<gui::Edit>("Edit1"), Qt::Key_Return); },
+    };
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        SCOPED_TRACE(i);
+        bool stuck = false;
+        QString focusAfterClick;
+        show("Ответ неправильный!!! Попробуй ещё раз.", [&](gui::MessageBox& box) {
+            QTest::mouseClick(&behind, Qt::LeftButton);
+            QTest::mouseClick(&form->button("BitBtn1"), Qt::LeftButton);
+            QWidget* focus = QApplication::focusWidget();
+            focusAfterClick = focus ? focus->objectName() : "nothing";
+            QTest::keyClick(focus, Qt::Key_Right);
+            keys[i]();
+            QTimer::singleShot(0, &box, [&box, &stuck] {
+                stuck = true;
+                box.dismiss();
+            });
+        });
+        EXPECT_FALSE(stuck) << "the key did not dismiss the box";
+        EXPECT_EQ(focusAfterClick, "OK");
+        EXPECT_EQ(QApplication::focusWidget(), &form->button("BitBtn2"));
+    }
+    EXPECT_TRUE(clicks.isEmpty());
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(MessageBoxTest, LongTextsWrapAtHalfTheDisplayAndTheBoxIsCentred)
