@@ -11,9 +11,7 @@ namespace russian {
 
 void registerScreens()
 {
-    shared::setScreensToBuild({
-        "TForm19", "TForm22", "TForm23", "TForm24", "TForm25", "TForm26", "TForm27", // practice
-    });
+    shared::setScreensToBuild({});
     shared::registerDeclaredScreen<TMainForm>();
     shared::registerScreenClass<shared::TLogo>({"TLogo", "russian/frame/logo1"});
     registerTestScreens();

@@ -1,6 +1,7 @@
 #include "shared/ChoiceGroupExercise.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace shared {
 
@@ -9,14 +10,24 @@ ChoiceGroupExercise::ChoiceGroupExercise(ChoiceGroupDeclaration declaration)
     , groups_(std::move(declaration.groups))
 {
     const ChoiceRule rule = declaration.rule;
+    QStringList clearable = declaration.clearableOptions;
     for (const ChoiceGroup& group : groups_) {
         std::vector<gui::Label*> members;
         for (const QString& option : group.options)
             members.push_back(&label(option));
-        for (gui::Label* member : members)
-            onClick(member->controlName(),
-                    [member, members, rule] { chooseOption(*member, members, rule); });
+        for (gui::Label* member : members) {
+            const bool clears = clearable.removeAll(member->controlName()) > 0;
+            onClick(member->controlName(), [member, members, rule, clears] {
+                if (clears && isSelected(*member))
+                    member->setColor(UnselectedColor);
+                else
+                    chooseOption(*member, members, rule);
+            });
+        }
     }
+    if (!clearable.isEmpty())
+        throw std::logic_error(
+            ("clearable options in no group: " + clearable.join(", ")).toStdString());
 }
 
 bool ChoiceGroupExercise::answerIsRight() const

@@ -13,11 +13,14 @@ struct ChoiceGroup {
     QString key;
 };
 
-// Groups of options under one choice-group rule. Right: the key of every group chosen.
+// Groups of options under one choice-group rule. Right: the key of every group chosen. A
+// clearable option follows the rule while it is not chosen; a click on it when it is chosen
+// unchooses it, so that its group has no choice again.
 struct ChoiceGroupDeclaration {
     ExerciseSetup setup;
     ChoiceRule rule;
     std::vector<ChoiceGroup> groups;
+    QStringList clearableOptions = {};
 };
 
 class ChoiceGroupExercise : public ExerciseScreen {

@@ -1,8 +1,6 @@
 #include "russian/practice/PracticeScreens.h"
 
-#include "russian/practice/PracticeChain.h"
 #include "shared/CheckBoxExercise.h"
-#include "shared/Screens.h"
 #include "shared/WordToggleExercise.h"
 
 namespace russian {
@@ -10,12 +8,6 @@ namespace {
 
 using shared::CheckBoxDeclaration;
 using shared::WordToggleDeclaration;
-
-shared::ExerciseSetup practiceScreen(const QString& className, QStringList revealedPictures = {})
-{
-    return {shared::unitScreen("russian/practice", className),
-            shared::Placement::ParticiplePractice, std::move(revealedPictures), goOn};
-}
 
 // 1. The definition of the participle: the right words in six brackets.
 WordToggleDeclaration exercise1()
@@ -162,15 +154,13 @@ shared::ScreenDeclaration congratulation()
             {{"BitBtn2", "TForm29", shared::Link::Instead}}}; // "Выполнить тест"
 }
 
-template <class Screen, class Declaration> void registerExercise(const Declaration& declaration)
-{
-    const QString& className = declaration.setup.id.className;
-    shared::registerScreen(className,
-                           [declaration] { return std::make_unique<Screen>(declaration); },
-                           {nextInChain(className)});
-}
-
 } // namespace
+
+shared::ExerciseSetup practiceScreen(const QString& className, QStringList revealedPictures)
+{
+    return {shared::unitScreen("russian/practice", className),
+            shared::Placement::ParticiplePractice, std::move(revealedPictures), goOn};
+}
 
 void registerPracticeScreens()
 {
@@ -184,6 +174,7 @@ void registerPracticeScreens()
     registerExercise<shared::CheckBoxExercise>(exercise9());
     registerExercise<shared::CheckBoxExercise>(exercise11());
     registerExercise<shared::CheckBoxExercise>(exercise12());
+    registerChoiceExercises();
     shared::registerScreen(congratulation());
 }
 

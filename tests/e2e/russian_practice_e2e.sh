@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Works the first four exercises of the participle practice in the real program on a private X
-# display: from the main menu's "II. Закрепите изученное" through the definition, the suffixes
-# and the verse to the check boxes, with the right answers, then leaves with "Выход".
-# Usage: russian_practice_e2e.sh PATH/TO/Russian PATH/TO/render_screen
+# Works the whole participle practice in the real program on a private X display: from the main
+# menu's "II. Закрепите изученное" along the chain through all seventeen exercise screens with the
+# right answers (word toggles, check boxes, choice groups, stress marks), each one praised, to the
+# congratulation, whose "Выполнить тест" opens the test chooser; then leaves with "Выход".
+# Usage: russian_practice_e2e.sh PATH/TO/Russian PATH/TO/render_screen PATH/TO/screen_points
 source "$(dirname "$0")/xvfb_session.sh"
 RENDER=$2
+POINTS=$3
+LAYOUTS="$(dirname "$0")/../../russian/practice"
 LOWER_HALF=1024x384+0+384
 
 "$1" &
@@ -66,14 +69,135 @@ has_share 150x200+30+430 'rgb(255,255,255)' 0.5 && fail "no landscape during the
 dismiss
 shows_screen russian TForm14 "$LOWER_HALF" || fail "exercise 3 did not lead to exercise 4"
 
-# Exercise 4: "засеянный" and "заметивший". After the praise it closes (and opens exercise 5
-# once that is built), the menu still above.
+# The centres of the named controls of the screen CLASS, one "x y" line each, into $WORK/points.
+points_of() {
+    local class=$1
+    shift
+    "$POINTS" russian "$class" "$SCREEN_SIZE" "$@" 2>/dev/null >"$WORK/points" ||
+        fail "$class lacks one of $*"
+}
+# Clicks the named controls of the screen CLASS, one after another.
+click_controls() {
+    points_of "$@"
+    while read -r x y; do
+        click_at "$x" "$y"
+        sleep 0.15
+    done <"$WORK/points"
+}
+# Clicks the named check boxes of the screen CLASS on their boxes, near their left edges (the
+# layout of TFormN is unitN.yaml; the practice fills the lower half at a scale of 1.28).
+tick_boxes() {
+    local class=$1 layout pattern left top height
+    shift
+    layout="$LAYOUTS/unit${class#TForm}.yaml"
+    for box in "$@"; do
+        # "- CheckBoxN: {rect: [left, top, width, height], ..." in design pixels.
+        pattern="s/^ *- $box: *{rect: \[\([0-9]*\), \([0-9]*\), [0-9]*, \([0-9]*\)\].*/\1 \2 \3/p"
+        read -r left top height < <(sed -n "$pattern" "$layout") || true
+        [ -n "$left" ] || fail "$class lacks $box"
+        click_at $(((left * 128 + 50) / 100 + 8)) \
+            $((384 + (top * 128 + 50) / 100 + (height * 64) / 100))
+        sleep 0.15
+    done
+}
+# Waits for the exercise screen, makes the choices with CHOOSE (click_controls or tick_boxes),
+# presses "Я ответил/а" and dismisses the praise.
+exercise() {
+    local choose=$1 class=$2
+    shift 2
+    wait_for_screen russian "$class" "$LOWER_HALF" || fail "$class did not open"
+    "$choose" "$class" "$@"
+    answer
+    dismiss
+}
+
+# Exercise 4: the check boxes of "засеянный" and "заметивший", on to exercise 5.
 click_all 223 609  643 670
 shows_screen russian TForm14 20x20+215+599 && fail "\"засеянный\" is not ticked"
 answer
 dismiss
-shows_screen russian TForm14 "$LOWER_HALF" && fail "exercise 4 did not close after its praise"
 has_share 1024x384+0+0 'rgb(0,128,0)' 0.005 || fail "the menu is gone from the top half"
+
+exercise click_controls TForm24 Label9 Label13 Label23
+exercise tick_boxes TForm15 CheckBox2 CheckBox4 CheckBox5
+exercise tick_boxes TForm16 CheckBox3 CheckBox5
+exercise tick_boxes TForm17 CheckBox2 CheckBox5
+exercise tick_boxes TForm18 CheckBox2 CheckBox3
+
+# Exercise 10: "слитно," of the first rule clicked twice (two clicks, not a double click) clears
+# its pair again: the answer is wrong until it is chosen once more.
+wait_for_screen russian TForm19 "$LOWER_HALF" || fail "TForm19 did not open"
+click_controls TForm19 Label6
+sleep 0.5
+click_controls TForm19 Label6 Label20 Label21
+shoot
+points_of TForm19 Label6 Label20
+{ read -r x6 y6; read -r x20 y20; } <"$WORK/points"
+has_share "40x10+$((x6 - 20))+$((y6 - 5))" "$blue" 0.01 && fail "\"слитно,\" is still chosen"
+has_share "40x10+$((x20 - 20))+$((y20 - 5))" "$blue" 0.01 || fail "\"раздельно\" is not chosen"
+answer
+dismiss
+shows_screen russian TForm20 "$LOWER_HALF" && fail "exercise 10 was right without its first pair"
+click_controls TForm19 Label6
+answer
+dismiss
+
+exercise tick_boxes TForm20 CheckBox3 CheckBox4 CheckBox5
+exercise tick_boxes TForm21 CheckBox1 CheckBox5 CheckBox6 CheckBox7
+exercise click_controls TForm25 Label5 Label7 Label11 Label15 Label19 Label21 Label35 Label29 \
+    Label25 Label33 Label39 Label43 Label47 Label49
+
+# Exercise 14а: the four drawings appear with the right answer and show under the praise.
+wait_for_screen russian TForm26 "$LOWER_HALF" || fail "TForm26 did not open"
+points_of TForm26 Image1 Image2 Image3 Image4
+mapfile -t drawings <"$WORK/points"
+click_controls TForm26 Label5 Label13 Label18 Label22
+shoot
+for centre in "${drawings[@]}"; do
+    read -r x y <<<"$centre"
+    has_share "40x40+$((x - 20))+$((y - 20))" 'rgb(255,255,255)' 0.99 ||
+        fail "a drawing shows before the answer at $x, $y"
+done
+answer
+shoot
+for centre in "${drawings[@]}"; do
+    read -r x y <<<"$centre"
+    has_share "40x40+$((x - 20))+$((y - 20))" 'rgb(255,255,255)' 0.9 &&
+        fail "no drawing under the praise at $x, $y"
+done
+dismiss
+
+exercise click_controls TForm27 Label5
+exercise click_controls TForm22 Label4 Label6 Label9 Label13 Label16 Label19 Label26 Label23 \
+    Label30 Label33 Label37 Label40 Label45 Label49
+
+# Exercise 16: the stressed syllables; a mark shows over each, and no other mark of the word.
+stressed=(Label4 Label7 Label13 Label11 Label15 Label20 Label23 Label26 Label29 Label32 Label36
+    Label41 Label45 Label49 Label55)
+marks=(Label58 Label61 Label65 Label66 Label69 Label73 Label76 Label79 Label82 Label85 Label88
+    Label93 Label97 Label102 Label107)
+unmarked=(Label59 Label60 Label62 Label72 Label74 Label86 Label87 Label90 Label105 Label109)
+wait_for_screen russian TForm23 "$LOWER_HALF" || fail "TForm23 did not open"
+click_controls TForm23 Label5 "${stressed[@]}"
+shoot
+points_of TForm23 "${marks[@]}"
+while read -r x y; do
+    has_share "8x10+$((x - 4))+$((y - 5))" 'rgb(255,255,255)' 0.9 && fail "no stress mark at $x, $y"
+done <"$WORK/points"
+points_of TForm23 "${unmarked[@]}"
+while read -r x y; do
+    has_share "8x10+$((x - 4))+$((y - 5))" 'rgb(255,255,255)' 0.99 || fail "a wrong stress mark at $x, $y"
+done <"$WORK/points"
+answer
+dismiss
+
+# The congratulation covers the display; "Выполнить тест" opens the test chooser.
+wait_for_screen russian TForm28 1024x768+0+0 || fail "no congratulation after the last exercise"
+click_controls TForm28 BitBtn2
+wait_for_screen russian TForm29 1024x768+0+0 || fail "\"Выполнить тест\" did not open the test chooser"
+click_controls TForm29 BitBtn3 # "Закрыть"
+sleep 0.5
+has_share 1024x384+0+0 'rgb(0,128,0)' 0.005 || fail "the menu is not back after the chooser"
 
 # "Выход" ends the program with exit code 0.
 click_at 927 353
@@ -82,4 +206,4 @@ kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
 wait "$APP_PID" && status=0 || status=$?
 APP_PID=
 [ "$status" -eq 0 ] || fail "exit code $status"
-echo "Russian practice end-to-end: exercises 1 to 4 passed"
+echo "Russian practice end-to-end: all seventeen screens, the congratulation and the test chooser passed"
