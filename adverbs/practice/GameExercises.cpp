@@ -24,7 +24,7 @@ CrosswordDeclaration exercise4()
             {
                 // field, its "OK", the word, its letter cells, the cell in the marked column
                 {"Edit1", "BitBtn3", "наизнанку", labels(15, 23), "Label19"}, // "навыворот"
-                {"Edit2", "BitBtn4", "накануне", labels(24, 31), "Label27"}, // "предыдущий день"
+                {"Edit2", "BitBtn4", "накануне", labels(24, 31), "Label27"}, // "в предыдущий день"
                 {"Edit3", "BitBtn5", "осторожно", labels(32, 40), "Label36"}, // "осмотрительно"
                 {"Edit4", "BitBtn6", "поспешно", labels(41, 48), "Label45"}, // "торопливо"
                 {"Edit5", "BitBtn7", "вручную", labels(49, 55), "Label52"}, // "ручным способом"

@@ -168,7 +168,7 @@ ChoiceGroupDeclaration exercise10a()
 {
     return circles("TForm45", {
                                   Writing::Hyphenated, // "по-охотничьи"
-                                  Writing::Apart,      // "не случайно"
+                                  Writing::Apart,      // "на ощупь"
                                   Writing::Hyphenated, // "точь-в-точь"
                                   Writing::Hyphenated, // "по-зимнему"
                                   Writing::Hyphenated, // "чуть-чуть"
