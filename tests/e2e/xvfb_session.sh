@@ -4,15 +4,13 @@
 set -euo pipefail
 
 SCREEN_SIZE=1024x768
-for number in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { DISPLAY_NUMBER=$number; break; }
-done
-export DISPLAY=":$DISPLAY_NUMBER"
 unset TEXTBOOK_DISPLAY QT_QPA_PLATFORM
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR="$WORK"
 
-Xvfb "$DISPLAY" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+# Xvfb picks a free display number itself and writes it out, so several sessions can start at once.
+mkfifo "$WORK/display"
+Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 APP_PID=
 cleanup() {
@@ -21,6 +19,8 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+read -r DISPLAY_NUMBER <"$WORK/display"
+export DISPLAY=":$DISPLAY_NUMBER"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() { echo "FAIL: $*" >&2; cp "$WORK/shot.png" "/tmp/e2e-failure.png" 2>/dev/null || true; exit 1; }
