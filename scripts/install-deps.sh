@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libyaml-cpp-dev libjpeg62-turbo-dev libgtest-dev
     fonts-liberation fontconfig
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils x11-xkb-utils
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -3,9 +3,10 @@
 # item 4, the crossword, and solves it from the keyboard: Tab to each row's field, the word typed
 # in Cyrillic, Enter to confirm that row. The seventh row brings the praise over the full grid;
 # dismissing it opens exercise 5.
-# Usage: crossword_e2e.sh PATH/TO/adverbs PATH/TO/render_screen
+# Usage: crossword_e2e.sh PATH/TO/adverbs PATH/TO/render_screen PATH/TO/screen_points
 source "$(dirname "$0")/xvfb_session.sh"
 RENDER=$2
+POINTS=$3
 # Screen points at 1024x768 (scale 1.28): practice screens start at y 384.
 PRACTICE=1024x340+0+384
 MARKED_COLUMN=28x210+801+478 # the cells of the marked column, inside its red outline
@@ -29,17 +30,31 @@ click_at 240 558
 wait_for_screen adverbs TForm21 "$PRACTICE" || fail "item 4 did not open the crossword"
 
 # "Закрыть" has the first focus; Tab goes on to the fields in order.
+# The first Tab reaches the first field; each word is then typed once its field has the focus,
+# and the next Tab waits until the row is written.
+"$POINTS" adverbs TForm21 "$SCREEN_SIZE" Label19 Label27 Label36 Label45 Label52 Label60 Label69 \
+    2>/dev/null >"$WORK/marked"
 for word in наизнанку накануне осторожно поспешно вручную подчистую примерно; do
+    read -r x y <&3
     xdotool key Tab
+    sleep 0.2
     xdotool type --delay 60 "$word"
     xdotool key Return
-    sleep 0.3
-done
+    for _ in $(seq 20); do
+        shoot
+        awk -v s="$(share_of "14x14+$((x - 7))+$((y - 7))" 'rgb(0,128,0)')" 'BEGIN { exit !(s > 0.02) }' &&
+            break
+        sleep 0.2
+    done
+done 3<"$WORK/marked"
 
 # The praise is up, narrow enough for "Молодец!!!" alone, over the crossword's green column.
-sleep 0.5
-shoot
-width=$(box_width)
+for _ in $(seq 20); do
+    sleep 0.25
+    shoot
+    width=$(box_width)
+    [ "$width" -gt 80 ] && [ "$width" -lt 200 ] && break
+done
 [ "$width" -gt 80 ] && [ "$width" -lt 200 ] || fail "no praise box (title bar $width pixels wide)"
 awk -v s="$(share_of "$MARKED_COLUMN" 'rgb(0,128,0)')" 'BEGIN { exit !(s > 0.005) }' ||
     fail "the marked column shows no green letters under the praise"

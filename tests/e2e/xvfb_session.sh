@@ -22,6 +22,9 @@ trap cleanup EXIT
 read -r DISPLAY_NUMBER <"$WORK/display"
 export DISPLAY=":$DISPLAY_NUMBER"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A Russian keyboard, as the pupils have: xdotool then types Cyrillic with the keys of the layout
+# instead of remapping a spare key for each letter, which a busy program can read too late.
+setxkbmap -layout ru
 
 fail() { echo "FAIL: $*" >&2; cp "$WORK/shot.png" "/tmp/e2e-failure.png" 2>/dev/null || true; exit 1; }
 
