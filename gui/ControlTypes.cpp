@@ -17,91 +17,91 @@
 namespace gui {
 namespace {
 
-template <class T> T* placed(T* control, const ControlSpec& spec)
+template <class T> T* placed(T* control, const ControlSpec& described)
 {
-    control->setBounds(spec.rect);
-    control->setShown(spec.visible);
-    control->setMark(spec.mark);
-    control->setUnscaled(spec.unscaled);
+    control->setBounds(described.rect);
+    control->setShown(described.visible);
+    control->setMark(described.mark);
+    control->setUnscaled(described.unscaled);
     return control;
 }
 
-Control* buildLabel(QWidget* client, const ControlSpec& spec)
+Control* buildLabel(QWidget* client, const ControlSpec& described)
 {
-    auto* label = new Label(client, spec.name);
-    label->setFont(spec.font);
-    label->setText(spec.text.value_or(QString()));
-    label->setCursor(spec.cursor);
-    return placed(label, spec);
+    auto* label = new Label(client, described.name);
+    label->setFont(described.font);
+    label->setText(described.text.value_or(QString()));
+    label->setCursor(described.cursor);
+    return placed(label, described);
 }
 
-Control* buildShape(QWidget* client, const ControlSpec& spec)
+Control* buildShape(QWidget* client, const ControlSpec& described)
 {
-    auto* shape = new Shape(client, spec.name);
-    shape->setShape(spec.shape);
-    shape->setPenColor(spec.pen);
-    if (spec.brush)
-        shape->setBrushColor(*spec.brush);
+    auto* shape = new Shape(client, described.name);
+    shape->setShape(described.shape);
+    shape->setPenColor(described.pen);
+    if (described.brush)
+        shape->setBrushColor(*described.brush);
     else
         shape->setBrushClear(true);
-    shape->setCursor(spec.cursor);
-    return placed(shape, spec);
+    shape->setCursor(described.cursor);
+    return placed(shape, described);
 }
 
-Control* buildImage(QWidget* client, const ControlSpec& spec)
+Control* buildImage(QWidget* client, const ControlSpec& described)
 {
-    auto* image = new Image(client, spec.name);
-    image->setPicture(spec.image);
-    image->setCursor(spec.cursor);
-    return placed(image, spec);
+    auto* image = new Image(client, described.name);
+    image->setPicture(described.image);
+    image->setCursor(described.cursor);
+    return placed(image, described);
 }
 
-Control* buildChart(QWidget* client, const ControlSpec& spec)
+Control* buildChart(QWidget* client, const ControlSpec& described)
 {
-    return placed(new Chart(client, spec.name), spec);
+    return placed(new Chart(client, described.name), described);
 }
 
-Control* buildBitBtn(QWidget* client, const ControlSpec& spec)
+Control* buildBitBtn(QWidget* client, const ControlSpec& described)
 {
-    auto* button = new BitBtn(client, spec.name);
-    button->setButtonKind(spec.buttonKind);
-    button->setText(spec.text.value_or(BitBtn::stockCaption(spec.buttonKind)));
-    button->setTextFont(spec.font);
-    return placed(button, spec);
+    auto* button = new BitBtn(client, described.name);
+    button->setButtonKind(described.buttonKind);
+    button->setText(described.text.value_or(BitBtn::stockCaption(described.buttonKind)));
+    button->setTextFont(described.font);
+    return placed(button, described);
 }
 
-template <class Button> Control* buildCheckable(QWidget* client, const ControlSpec& spec)
+template <class Button> Control* buildCheckable(QWidget* client, const ControlSpec& described)
 {
-    auto* button = new Button(client, spec.name);
-    button->setText(spec.text.value_or(QString()));
-    button->setTextFont(spec.font);
-    button->setChecked(spec.checked);
+    auto* button = new Button(client, described.name);
+    button->setText(described.text.value_or(QString()));
+    button->setTextFont(described.font);
+    button->setChecked(described.checked);
     button->setFocusPolicy(Qt::StrongFocus);
-    return placed(button, spec);
+    return placed(button, described);
 }
 
-Control* buildEdit(QWidget* client, const ControlSpec& spec)
+Control* buildEdit(QWidget* client, const ControlSpec& described)
 {
-    auto* edit = new Edit(client, spec.name);
-    edit->setTextFont(spec.font);
+    auto* edit = new Edit(client, described.name);
+    edit->setTextFont(described.font);
     edit->setMaxLength(std::numeric_limits<int>::max());
-    edit->setText(spec.text.value_or(QString()));
-    return placed(edit, spec);
+    edit->setText(described.text.value_or(QString()));
+    return placed(edit, described);
 }
 
-Control* buildStatusBar(QWidget* client, const ControlSpec& spec)
+Control* buildStatusBar(QWidget* client, const ControlSpec& described)
 {
-    auto* bar = new StatusBar(client, spec.name);
-    bar->setPanelWidths(spec.panels);
-    bar->setShown(spec.visible);
+    auto* bar = new StatusBar(client, described.name);
+    bar->setPanelWidths(described.panels);
+    bar->setShown(described.visible);
     return bar;
 }
 
-Control* buildTimer(QWidget* client, const ControlSpec& spec)
+Control* buildTimer(QWidget* client, const ControlSpec& described)
 {
-    auto* timer = new Timer(client, spec.name);
-    timer->setInterval(spec.interval);
-    timer->setEnabled(spec.enabled);
+    auto* timer = new Timer(client, described.name);
+    timer->setInterval(described.interval);
+    timer->setEnabled(described.enabled);
     return timer;
 }
 

@@ -20,7 +20,7 @@ struct ControlType {
     ControlKind kind;
     QString placeKey;
     QStringList keys;
-    Control* (*build)(QWidget* client, const ControlSpec& spec);
+    Control* (*build)(QWidget* client, const ControlSpec& described);
 };
 
 const std::vector<ControlType>& controlTypes();

@@ -24,8 +24,9 @@ Form::Form(const FormId& id)
     border_ = layout.border;
     client_->setBackground(layout.color);
     int untabbed = 1000;
-    for (const ControlSpec& spec : layout.controls)
-        addControl(controlTypeOf(spec.kind).build(client_, spec), spec.tab.value_or(untabbed++));
+    for (const ControlSpec& described : layout.controls)
+        addControl(controlTypeOf(described.kind).build(client_, described),
+                   described.tab.value_or(untabbed++));
     const WindowFrame frame = border_ == BorderStyle::Tool ? ToolWindowFrame : WindowFrame{0, 0};
     setWindowBounds(QRect(0, 0, designClient_.width() + 2 * frame.border,
                           designClient_.height() + 2 * frame.border + frame.titleHeight));

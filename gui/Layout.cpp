@@ -137,97 +137,98 @@ const std::map<QString, KeyReader>& keyReaders()
 {
     static const std::map<QString, KeyReader> readers = {
         {"at",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              const YAML::Node at = r.list(node, key, 2);
-             spec.rect = QRect(r.integer(at[0], key, -LargestCoordinate, LargestCoordinate),
-                               r.integer(at[1], key, -LargestCoordinate, LargestCoordinate), 0, 0);
+             described.rect =
+                 QRect(r.integer(at[0], key, -LargestCoordinate, LargestCoordinate),
+                       r.integer(at[1], key, -LargestCoordinate, LargestCoordinate), 0, 0);
          }},
         {"rect",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              const YAML::Node v = r.list(node, key, 4);
-             spec.rect = QRect(r.integer(v[0], key, -LargestCoordinate, LargestCoordinate),
-                               r.integer(v[1], key, -LargestCoordinate, LargestCoordinate),
-                               r.integer(v[2], key, 0, LargestCoordinate),
-                               r.integer(v[3], key, 0, LargestCoordinate));
+             described.rect = QRect(r.integer(v[0], key, -LargestCoordinate, LargestCoordinate),
+                                    r.integer(v[1], key, -LargestCoordinate, LargestCoordinate),
+                                    r.integer(v[2], key, 0, LargestCoordinate),
+                                    r.integer(v[3], key, 0, LargestCoordinate));
          }},
         {"text", [](const Reader& r, const QString& key, const YAML::Node& node,
-                    ControlSpec& spec) { spec.text = r.text(node, key); }},
+                    ControlSpec& described) { described.text = r.text(node, key); }},
         {"font", [](const Reader& r, const QString& key, const YAML::Node& node,
-                    ControlSpec& spec) { readFontKey(r, key, node, spec.font); }},
+                    ControlSpec& described) { readFontKey(r, key, node, described.font); }},
         {"size", [](const Reader& r, const QString& key, const YAML::Node& node,
-                    ControlSpec& spec) { readFontKey(r, key, node, spec.font); }},
+                    ControlSpec& described) { readFontKey(r, key, node, described.font); }},
         {"style", [](const Reader& r, const QString& key, const YAML::Node& node,
-                     ControlSpec& spec) { readFontKey(r, key, node, spec.font); }},
+                     ControlSpec& described) { readFontKey(r, key, node, described.font); }},
         {"color", [](const Reader& r, const QString& key, const YAML::Node& node,
-                     ControlSpec& spec) { readFontKey(r, key, node, spec.font); }},
+                     ControlSpec& described) { readFontKey(r, key, node, described.font); }},
         {"cursor",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
-             spec.cursor = r.word<Qt::CursorShape>(
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             described.cursor = r.word<Qt::CursorShape>(
                  node, key, {{"hand", Qt::PointingHandCursor}, {"arrow", Qt::ArrowCursor}});
          }},
         {"visible", [](const Reader& r, const QString& key, const YAML::Node& node,
-                       ControlSpec& spec) { spec.visible = r.boolean(node, key); }},
+                       ControlSpec& described) { described.visible = r.boolean(node, key); }},
         {"mark", [](const Reader& r, const QString& key, const YAML::Node& node,
-                    ControlSpec& spec) { spec.mark = r.boolean(node, key); }},
+                    ControlSpec& described) { described.mark = r.boolean(node, key); }},
         {"unscaled",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              for (const YAML::Node& item : r.list(node, key, 0)) {
                  if (r.word<bool>(item, key, {{"width", true}, {"height", false}}))
-                     spec.unscaled.width = true;
+                     described.unscaled.width = true;
                  else
-                     spec.unscaled.height = true;
+                     described.unscaled.height = true;
              }
          }},
         {"tab", [](const Reader& r, const QString& key, const YAML::Node& node,
-                   ControlSpec& spec) { spec.tab = r.integer(node, key, 0, 999); }},
+                   ControlSpec& described) { described.tab = r.integer(node, key, 0, 999); }},
         {"kind",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
-             spec.buttonKind = r.word<ButtonKind>(node, key,
-                                                  {{"ok", ButtonKind::OK},
-                                                   {"cancel", ButtonKind::Cancel},
-                                                   {"ignore", ButtonKind::Ignore},
-                                                   {"close", ButtonKind::Close}});
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             described.buttonKind = r.word<ButtonKind>(node, key,
+                                                       {{"ok", ButtonKind::OK},
+                                                        {"cancel", ButtonKind::Cancel},
+                                                        {"ignore", ButtonKind::Ignore},
+                                                        {"close", ButtonKind::Close}});
          }},
         {"checked", [](const Reader& r, const QString& key, const YAML::Node& node,
-                       ControlSpec& spec) { spec.checked = r.boolean(node, key); }},
+                       ControlSpec& described) { described.checked = r.boolean(node, key); }},
         {"shape",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
-             spec.shape = r.word<ShapeType>(node, key,
-                                            {{"rectangle", ShapeType::Rectangle},
-                                             {"square", ShapeType::Square},
-                                             {"roundrect", ShapeType::RoundRect},
-                                             {"roundsquare", ShapeType::RoundSquare},
-                                             {"ellipse", ShapeType::Ellipse},
-                                             {"circle", ShapeType::Circle}});
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             described.shape = r.word<ShapeType>(node, key,
+                                                 {{"rectangle", ShapeType::Rectangle},
+                                                  {"square", ShapeType::Square},
+                                                  {"roundrect", ShapeType::RoundRect},
+                                                  {"roundsquare", ShapeType::RoundSquare},
+                                                  {"ellipse", ShapeType::Ellipse},
+                                                  {"circle", ShapeType::Circle}});
          }},
         {"pen", [](const Reader& r, const QString& key, const YAML::Node& node,
-                   ControlSpec& spec) { spec.pen = r.color(node, key); }},
+                   ControlSpec& described) { described.pen = r.color(node, key); }},
         {"brush",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              if (r.text(node, key) == "clear")
-                 spec.brush.reset();
+                 described.brush.reset();
              else
-                 spec.brush = r.color(node, key);
+                 described.brush = r.color(node, key);
          }},
         {"picture",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
-             spec.picture = r.text(node, key);
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             described.picture = r.text(node, key);
              try {
-                 spec.image = loadPicture(spec.picture);
+                 described.image = loadPicture(described.picture);
              } catch (const PictureError& error) {
                  r.fail(key, QString::fromStdString(error.what()));
              }
          }},
         {"interval",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
-             spec.interval = r.integer(node, key, 1, LongestInterval);
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             described.interval = r.integer(node, key, 1, LongestInterval);
          }},
         {"enabled", [](const Reader& r, const QString& key, const YAML::Node& node,
-                       ControlSpec& spec) { spec.enabled = r.boolean(node, key); }},
+                       ControlSpec& described) { described.enabled = r.boolean(node, key); }},
         {"panels",
-         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& spec) {
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              for (const YAML::Node& item : r.list(node, key, 0))
-                 spec.panels.push_back(r.integer(item, key, 0, LargestCoordinate));
+                 described.panels.push_back(r.integer(item, key, 0, LargestCoordinate));
          }},
     };
     return readers;
@@ -241,14 +242,14 @@ ControlSpec readControl(Reader& reader, const YAML::Node& entry, const Font& def
     const YAML::Node props = entry.begin()->second;
     if (!nameNode.IsScalar())
         reader.fail("controls", "a control's name must be a text");
-    ControlSpec spec;
-    spec.name = reader.text(nameNode, "controls");
-    reader.control = spec.name;
-    const ControlType* type = controlTypeNamed(spec.name);
+    ControlSpec described;
+    described.name = reader.text(nameNode, "controls");
+    reader.control = described.name;
+    const ControlType* type = controlTypeNamed(described.name);
     if (!type)
         reader.fail("", "the name gives no control type");
-    spec.kind = type->kind;
-    spec.font = defaultFont;
+    described.kind = type->kind;
+    described.font = defaultFont;
     if (!props.IsMap() && !props.IsNull())
         reader.fail("", "properties must be a map");
 
@@ -260,8 +261,8 @@ ControlSpec readControl(Reader& reader, const YAML::Node& entry, const Font& def
     if (!type->placeKey.isEmpty() && !keys.contains(type->placeKey))
         reader.fail(type->placeKey, "is missing");
     for (const QString& key : keys)
-        keyReaders().at(key)(reader, key, props[key.toStdString()], spec);
-    return spec;
+        keyReaders().at(key)(reader, key, props[key.toStdString()], described);
+    return described;
 }
 
 } // namespace
@@ -315,11 +316,11 @@ LayoutSpec parseLayout(const QString& path, const QByteArray& yaml)
         reader.fail("controls", "must be a list");
     QStringList names;
     for (const YAML::Node& entry : controls) {
-        ControlSpec spec = readControl(reader, entry, defaultFont);
-        if (names.contains(spec.name))
+        ControlSpec described = readControl(reader, entry, defaultFont);
+        if (names.contains(described.name))
             reader.fail("", "duplicate name");
-        names.append(spec.name);
-        layout.controls.push_back(std::move(spec));
+        names.append(described.name);
+        layout.controls.push_back(std::move(described));
         reader.control.clear();
     }
     return layout;
