@@ -134,21 +134,9 @@ TEST_F(PracticeTest, TheLandscapeShowsOnlyWithTheRightAnswerAndDuringThePraise)
     EXPECT_TRUE(shownDuringPraise);
 }
 
-// The main menu as the program starts it, the splash closed at once.
-gui::Form& mainMenu()
-{
-    QTimer::singleShot(0, [] {
-        if (auto* splash = qobject_cast<gui::Form*>(gui::Display::instance().modalWindow()))
-            splash->Close();
-    });
-    gui::Form& menu = *shared::CreateForm("TMainForm");
-    menu.Show();
-    return menu;
-}
-
 TEST_F(PracticeTest, LeavingThePracticeAndComingBackStartsAtTheFirstScreenAfresh)
 {
-    gui::Form& menu = mainMenu();
+    gui::Form& menu = startedMainMenu();
     clickControl(menu, "Label5"); // "II. Закрепите изученное"
     gui::Form* first = shared::instanceOf("TForm11");
     ASSERT_TRUE(first && first->isVisible());
