@@ -51,7 +51,7 @@ wait_for_screen adverbs TForm21 "$PRACTICE" || fail "TForm21 did not open"
 for word in наизнанку накануне осторожно поспешно вручную подчистую примерно; do
     read -r x y
     click_at "$x" "$y"
-    xdotool type --delay 40 "$word"
+    type_russian "$word"
     xdotool key Return
     sleep 0.3
 done <"$WORK/fields"

@@ -38,14 +38,16 @@ for word in наизнанку накануне осторожно поспеш�
     read -r x y <&3
     xdotool key Tab
     sleep 0.2
-    xdotool type --delay 60 "$word"
+    type_russian "$word"
     xdotool key Return
-    for _ in $(seq 20); do
+    written=no
+    for _ in $(seq 50); do
         shoot
         awk -v s="$(share_of "14x14+$((x - 7))+$((y - 7))" 'rgb(0,128,0)')" 'BEGIN { exit !(s > 0.02) }' &&
-            break
+            written=yes && break
         sleep 0.2
     done
+    [ "$written" = yes ] || fail "the row of \"$word\" was not written"
 done 3<"$WORK/marked"
 
 # The praise is up, narrow enough for "Молодец!!!" alone, over the crossword's green column.

@@ -4,13 +4,17 @@
 set -euo pipefail
 
 SCREEN_SIZE=1024x768
+# Letters, not bytes, in the words the tests type.
+export LC_ALL=C.UTF-8
 unset TEXTBOOK_DISPLAY QT_QPA_PLATFORM
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR="$WORK"
 
 # Xvfb picks a free display number itself and writes it out, so several sessions can start at once.
+# It repeats no key (-r): on a busy machine a key's release can come late enough for the server to
+# repeat the key, and a word typed by xdotool then arrives with a doubled letter.
 mkfifo "$WORK/display"
-Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -r 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 APP_PID=
 cleanup() {
@@ -22,9 +26,24 @@ trap cleanup EXIT
 read -r DISPLAY_NUMBER <"$WORK/display"
 export DISPLAY=":$DISPLAY_NUMBER"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# A Russian keyboard, as the pupils have: xdotool then types Cyrillic with the keys of the layout
-# instead of remapping a spare key for each letter, which a busy program can read too late.
+# A Russian keyboard, as the pupils have.
 setxkbmap -layout ru
+
+# Types a word of small Cyrillic letters with the keys of the Russian layout. "xdotool type" would
+# look for each letter's Unicode keysym, find none in the layout, and remap a spare key for every
+# letter, which a busy program reads too late and takes for no letter at all.
+declare -A CYRILLIC_KEYSYM=(
+    [а]=a [б]=be [в]=ve [г]=ghe [д]=de [е]=ie [ё]=io [ж]=zhe [з]=ze [и]=i [й]=shorti [к]=ka
+    [л]=el [м]=em [н]=en [о]=o [п]=pe [р]=er [с]=es [т]=te [у]=u [ф]=ef [х]=ha [ц]=tse [ч]=che
+    [ш]=sha [щ]=shcha [ъ]=hardsign [ы]=yeru [ь]=softsign [э]=e [ю]=yu [я]=ya
+)
+type_russian() {
+    local word=$1 keys=() i
+    for ((i = 0; i < ${#word}; i++)); do
+        keys+=("Cyrillic_${CYRILLIC_KEYSYM[${word:i:1}]:?"no key for ${word:i:1}"}")
+    done
+    xdotool key --delay 40 "${keys[@]}"
+}
 
 fail() { echo "FAIL: $*" >&2; cp "$WORK/shot.png" "/tmp/e2e-failure.png" 2>/dev/null || true; exit 1; }
 
