@@ -33,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintFocusFrame(QPainter& painter) const;
+
     ButtonKind kind_ = ButtonKind::Ignore;
     std::function<void()> onClick_;
 };

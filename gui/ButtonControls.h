@@ -22,6 +22,12 @@ public:
     using WindowedControl<Button, Kind>::WindowedControl;
 
 protected:
+    // The whole control takes a click, as a pupil expects, not only where the style would put box
+    // and caption: the style lays them out at their natural sizes and in the widget's rounded
+    // font, so on a larger display its click area ends well before the magnified caption drawn
+    // here does.
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+
     void paintEvent(QPaintEvent*) override
     {
         const ScaledText caption = this->caption();

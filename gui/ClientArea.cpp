@@ -27,8 +27,9 @@ void ClientArea::addGraphic(GraphicControl* control)
 
 GraphicControl* ClientArea::graphicAt(const QPoint& point) const
 {
+    // A mark only decorates the text beneath it: the click, and the cursor, are that text's.
     for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
-        if ((*it)->isShown() && (*it)->bounds().contains(point))
+        if ((*it)->isShown() && !(*it)->isMark() && (*it)->bounds().contains(point))
             return *it;
     return nullptr;
 }

@@ -11,7 +11,8 @@ namespace gui {
 class GraphicControl;
 
 // The client area of a form: it paints the background and the graphic controls in layout order,
-// and routes clicks and the mouse cursor to the topmost visible graphic control under the mouse.
+// and routes clicks and the mouse cursor to the topmost visible graphic control under the mouse
+// that is no mark.
 class ClientArea : public QWidget {
     Q_OBJECT
 

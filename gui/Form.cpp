@@ -134,6 +134,8 @@ void Form::onClick(const QString& name, std::function<void()> handler)
     if (!control)
         fail(name, "click handler bound to a control that the layout lacks");
     QObject* object = control->asObject();
+    if (control->isMark())
+        fail(name, "a mark takes no clicks: they reach the control beneath it");
     if (auto* graphic = qobject_cast<GraphicControl*>(object))
         graphic->setOnClick(std::move(handler));
     else if (auto* button = qobject_cast<BitBtn*>(object))

@@ -105,7 +105,8 @@ public:
     void rememberFocus(QWidget* widget) { lastFocus_ = widget; }
     std::vector<QWidget*> tabOrder() const;
 
-    // The graphic control that a click at the client point reaches (the topmost visible one).
+    // The graphic control that a click at the client point reaches (the topmost visible one that is
+    // no mark).
     GraphicControl* graphicControlAt(const QPoint& clientPoint) const;
 
 signals:

@@ -28,6 +28,12 @@ void Label::setColor(Color color)
     repaint();
 }
 
+void Label::setBackground(std::optional<Color> background)
+{
+    background_ = background;
+    repaint();
+}
+
 void Label::setFontSize(int size)
 {
     font_.setSize(size);
@@ -72,6 +78,8 @@ QRect Label::bounds() const
 void Label::paint(QPainter& painter) const
 {
     ensureSized();
+    if (background_)
+        painter.fillRect(rect_, background_->toQColor());
     drawn_.draw(painter, rect_.topLeft(), font_.color.toQColor());
 }
 

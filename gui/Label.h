@@ -4,10 +4,13 @@
 #include "gui/GraphicControl.h"
 #include "gui/ScaledText.h"
 
+#include <optional>
+
 namespace gui {
 
-// A transparent one-line text that sizes itself to its text. Its font colour doubles as the
-// state of an option label.
+// A one-line text that sizes itself to its text. Its font colour doubles as the state of an
+// option label. It is transparent unless given a background, which it then paints over its whole
+// rectangle before its text, so the text stays readable on whatever lies beneath.
 class Label : public GraphicControl {
     Q_OBJECT
 
@@ -23,6 +26,9 @@ public:
     void setFont(const Font& font);
     Color color() const { return font_.color; }
     void setColor(Color color);
+
+    std::optional<Color> background() const { return background_; }
+    void setBackground(std::optional<Color> background);
 
     int fontSize() const override { return font_.size; }
     void setFontSize(int size);
@@ -40,6 +46,7 @@ private:
 
     QString text_;
     Font font_;
+    std::optional<Color> background_;
     // The text in its drawing font, measured, kept until the text or the font changes.
     mutable bool sized_ = false;
     mutable ScaledText drawn_;

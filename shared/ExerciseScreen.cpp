@@ -1,5 +1,7 @@
 #include "shared/ExerciseScreen.h"
 
+#include "gui/Label.h"
+#include "gui/Shape.h"
 #include "shared/Options.h"
 
 namespace shared {
@@ -14,6 +16,23 @@ ExerciseScreen::ExerciseScreen(ExerciseSetup setup)
     for (const RevealedShape& revealed : setup_.revealedShapes)
         shape(revealed.shape);
     onClick(setup_.answerButton, [this] { checkAnswer(); });
+    if (setup_.opaqueLabels)
+        makeLabelsOnShapesOpaque();
+}
+
+void ExerciseScreen::makeLabelsOnShapesOpaque()
+{
+    for (gui::Control* control : controls()) {
+        auto* label = qobject_cast<gui::Label*>(control->asObject());
+        if (!label || label->isMark())
+            continue;
+        const QPoint centre = label->bounds().center();
+        for (const RevealedShape& revealed : setup_.revealedShapes)
+            if (shape(revealed.shape).bounds().contains(centre)) {
+                label->setBackground(color());
+                break;
+            }
+    }
 }
 
 void ExerciseScreen::checkAnswer()

@@ -31,6 +31,10 @@ struct ExerciseSetup {
     QString answerButton = "BitBtn2"; // "Ответил", "Я ответил/а": checks the answer
     QString closeButton = "BitBtn1";  // "Закрыть"
     std::vector<RevealedShape> revealedShapes = {};
+    // The labels that stand in those shapes (but the marks, which lie over other text) paint the
+    // screen's background behind their text, so a word stays readable on a shape that a right
+    // answer fills.
+    bool opaqueLabels = false;
 };
 
 // An exercise screen: the answer button checks the answer, the close button closes the screen and
@@ -46,6 +50,8 @@ protected:
     virtual bool answerIsRight() const = 0;
 
 private:
+    void makeLabelsOnShapesOpaque();
+
     ExerciseSetup setup_;
 };
 

@@ -24,6 +24,9 @@ shared::ExerciseSetup spellingScreen(const QString& className,
                                 shared::Placement::AdverbsPractice,
                                 {},
                                 [](gui::Form& screen) { completeStep(screen, Praise::Shown); }};
+    // A word's labels hide the colour behind them: a chosen option, blue, stays readable on a
+    // blue shape.
+    setup.opaqueLabels = !revealedShapes.empty();
     setup.revealedShapes = std::move(revealedShapes);
     return setup;
 }

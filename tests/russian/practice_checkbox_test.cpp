@@ -120,6 +120,36 @@ TEST_P(BoxScreenTest, EveryCaptionHasRoomAndNoBoxReachesIntoAnother)
     }
 }
 
+// What a pupil sees as the box takes a click at every size: the last letter of its caption, as
+// drawn, and the empty part of its area right of the caption.
+TEST_P(BoxScreenTest, TheEndOfEveryCaptionAndTheRestOfTheBoxTickIt)
+{
+    for (const QSize& display : {QSize(800, 600), QSize(1024, 768), QSize(1152, 864),
+                                 QSize(1280, 960), QSize(1440, 1080), QSize(1920, 1440)}) {
+        useDisplay(display.width(), display.height());
+        gui::Form& screen = open(GetParam().screen);
+        for (const QString& name : boxesOf(screen)) {
+            gui::CheckBox& box = screen.checkBox(name);
+            SCOPED_TRACE((name + " at " + QString::number(display.width())).toStdString());
+            const QImage drawn = box.grab().toImage();
+            int inkEnd = -1;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (qGray(drawn.pixel(x, y)) < 100)
+                        inkEnd = x;
+            ASSERT_GT(inkEnd, 0);
+            EXPECT_LT(inkEnd, box.width() - 1) << "the caption is cut off";
+            for (const int x : {inkEnd - 1, box.width() - 2}) {
+                const bool before = box.isChecked();
+                QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(x, box.height() / 2));
+                EXPECT_NE(box.isChecked(), before) << "no tick at x " << x;
+            }
+        }
+        screen.Close();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Practice, BoxScreenTest, ::testing::ValuesIn(boxScreens),
                          [](const auto& info) { return std::string(info.param.screen); });
 
