@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 namespace gui {
 
@@ -23,6 +24,14 @@ enum class ControlKind {
 struct Unscaled {
     bool width = false;
     bool height = false;
+};
+
+// The letters a mark stands over or under: a stretch of a label's text.
+struct MarkTarget {
+    QString label;
+    QString letters; // as the layout gives them: the marked ones in brackets, within their word
+    qsizetype from = 0;
+    qsizetype length = 0;
 };
 
 // What every control of a layout offers the screen code and the fitting: its name, kind, bounds
@@ -52,10 +61,14 @@ public:
     // A mark is meant to lie over text: a stress mark, an underline, a crossing-out stroke.
     bool isMark() const { return mark_; }
     void setMark(bool mark) { mark_ = mark; }
+    // What a mark marks, where the layout says so.
+    const std::vector<MarkTarget>& markTargets() const { return targets_; }
+    void setMarkTargets(std::vector<MarkTarget> targets) { targets_ = std::move(targets); }
 
 private:
     Unscaled unscaled_;
     bool mark_ = false;
+    std::vector<MarkTarget> targets_;
 };
 
 } // namespace gui

@@ -2,10 +2,10 @@
 
 #include "gui/BitBtn.h"
 #include "gui/ButtonControls.h"
+#include "gui/ControlSpec.h"
 #include "gui/Chart.h"
 #include "gui/Image.h"
 #include "gui/Label.h"
-#include "gui/Layout.h"
 #include "gui/Shape.h"
 #include "gui/StatusBar.h"
 #include "gui/Timer.h"
@@ -22,6 +22,7 @@ template <class T> T* placed(T* control, const ControlSpec& described)
     control->setBounds(described.rect);
     control->setShown(described.visible);
     control->setMark(described.mark);
+    control->setMarkTargets(described.marks);
     control->setUnscaled(described.unscaled);
     return control;
 }
@@ -51,7 +52,7 @@ Control* buildShape(QWidget* client, const ControlSpec& described)
 Control* buildImage(QWidget* client, const ControlSpec& described)
 {
     auto* image = new Image(client, described.name);
-    image->setPicture(described.image);
+    image->setPicture(described.image, described.picture);
     image->setCursor(described.cursor);
     return placed(image, described);
 }
@@ -112,17 +113,17 @@ const QStringList fontKeys = {"font", "size", "style", "color"};
 const std::vector<ControlType>& controlTypes()
 {
     static const std::vector<ControlType> types = {
-        {"Label", ControlKind::Label, "at", QStringList{"text", "cursor", "mark"} + fontKeys,
+        {"Label", ControlKind::Label, "at", QStringList{"text", "cursor", "mark", "on"} + fontKeys,
          buildLabel},
         {"Shape",
          ControlKind::Shape,
          "rect",
-         {"shape", "pen", "brush", "cursor", "mark", "unscaled"},
+         {"shape", "pen", "brush", "cursor", "mark", "on", "unscaled"},
          buildShape},
         {"Image",
          ControlKind::Image,
          "rect",
-         {"picture", "cursor", "mark", "unscaled"},
+         {"picture", "cursor", "mark", "on", "unscaled"},
          buildImage},
         {"Chart", ControlKind::Chart, "rect", {}, buildChart},
         {"BitBtn", ControlKind::BitBtn, "rect", QStringList{"kind", "text", "tab"} + fontKeys,

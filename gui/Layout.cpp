@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
+#include <algorithm>
 #include <map>
 #include <yaml-cpp/yaml.h>
 
@@ -170,6 +171,17 @@ const std::map<QString, KeyReader>& keyReaders()
                        ControlSpec& described) { described.visible = r.boolean(node, key); }},
         {"mark", [](const Reader& r, const QString& key, const YAML::Node& node,
                     ControlSpec& described) { described.mark = r.boolean(node, key); }},
+        {"on",
+         [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
+             // One target [label, "wo[rd]"], or a list of them.
+             const YAML::Node list = r.list(node, key, 0);
+             const bool several = list.size() > 0 && list[0].IsSequence();
+             for (const YAML::Node& item : several ? list : YAML::Node(std::vector<YAML::Node>{list})) {
+                 const YAML::Node target = r.list(item, key, 2);
+                 described.marks.push_back(
+                     {r.text(target[0], key), r.text(target[1], key), 0, 0});
+             }
+         }},
         {"unscaled",
          [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              for (const YAML::Node& item : r.list(node, key, 0)) {
@@ -265,6 +277,39 @@ ControlSpec readControl(Reader& reader, const YAML::Node& entry, const Font& def
     return described;
 }
 
+// Finds each mark's letters in the text of the label it names: "чит[аю]щий" marks "аю" where
+// "читающий" first stands in the label.
+void resolveMarks(Reader& reader, LayoutSpec& layout)
+{
+    for (ControlSpec& mark : layout.controls) {
+        reader.control = mark.name;
+        for (MarkTarget& target : mark.marks) {
+            auto label = std::find_if(layout.controls.begin(), layout.controls.end(),
+                                      [&](const ControlSpec& c) {
+                                          return c.name == target.label &&
+                                                 c.kind == ControlKind::Label;
+                                      });
+            if (label == layout.controls.end())
+                reader.fail("on", QString("names no label '%1'").arg(target.label));
+            const qsizetype open = target.letters.indexOf('[');
+            const qsizetype close = target.letters.indexOf(']');
+            if (open < 0 || close <= open + 1 || target.letters.count('[') != 1 ||
+                target.letters.count(']') != 1)
+                reader.fail("on", QString("'%1' must bracket the marked letters once, as "
+                                          "\"чит[аю]щий\"")
+                                      .arg(target.letters));
+            QString plain = target.letters;
+            plain.remove(close, 1).remove(open, 1);
+            const qsizetype at = label->text.value_or(QString()).indexOf(plain);
+            if (at < 0)
+                reader.fail("on", QString("'%1' does not stand in %2").arg(plain, target.label));
+            target.from = at + open;
+            target.length = close - open - 1;
+        }
+    }
+    reader.control.clear();
+}
+
 } // namespace
 
 LayoutSpec parseLayout(const QString& path, const QByteArray& yaml)
@@ -323,6 +368,7 @@ LayoutSpec parseLayout(const QString& path, const QByteArray& yaml)
         layout.controls.push_back(std::move(described));
         reader.control.clear();
     }
+    resolveMarks(reader, layout);
     return layout;
 }
 

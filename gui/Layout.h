@@ -1,47 +1,16 @@
 #pragma once
 
-#include "gui/ButtonKind.h"
 #include "gui/Color.h"
-#include "gui/Control.h"
-#include "gui/Font.h"
-#include "gui/ShapeType.h"
+#include "gui/ControlSpec.h"
 
 #include <QByteArray>
-#include <QImage>
-#include <QRect>
 #include <QSize>
 #include <QString>
-#include <optional>
 #include <vector>
 
 namespace gui {
 
 enum class BorderStyle { None, Tool };
-
-// One control of a layout, as the file describes it. Which fields mean something depends on the
-// kind; the others keep their defaults.
-struct ControlSpec {
-    QString name;
-    ControlKind kind = ControlKind::Label;
-    QRect rect;                  // a label's size is zero: it sizes itself to its text
-    std::optional<QString> text; // none: a button shows its kind's stock caption
-    Font font;                   // over the layout's default font
-    Qt::CursorShape cursor = Qt::ArrowCursor;
-    bool visible = true;
-    bool mark = false;
-    Unscaled unscaled;
-    std::optional<int> tab; // none: after every control with a tab position
-    ButtonKind buttonKind = ButtonKind::Ignore;
-    bool checked = false;
-    ShapeType shape = ShapeType::Rectangle;
-    Color pen = clBlack;
-    std::optional<Color> brush = clWhite; // none: the inside is left unpainted
-    QString picture;                      // the file under assets/
-    QImage image;                         // the picture, decoded
-    int interval = 1000;
-    bool enabled = true;
-    std::vector<int> panels;
-};
 
 // A screen's layout: its window and its controls in paint order.
 struct LayoutSpec {

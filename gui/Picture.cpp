@@ -3,7 +3,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QHash>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace gui {
 namespace {
@@ -62,6 +65,35 @@ QImage loadPicture(const QString& file)
         fail(file, "not found");
     const QImage image = decodePicture(source.readAll(), file);
     decoded.insert(file, image);
+    return image;
+}
+
+QImage loadPicture(const QString& file, QSize size)
+{
+    const QImage natural = loadPicture(file);
+    if (size == natural.size() || size.isEmpty())
+        return natural;
+    static QHash<QString, QImage> rendered;
+    const QString key = QString("%1@%2x%3").arg(file).arg(size.width()).arg(size.height());
+    if (auto it = rendered.constFind(key); it != rendered.constEnd())
+        return *it;
+    if (!pictureSizeAllowed(size.width(), size.height()))
+        fail(file, QString("%1 x %2 pixels is too large").arg(size.width()).arg(size.height()));
+
+    QImage image;
+    QSvgRenderer vector(":/assets/src/" + QFileInfo(file).completeBaseName() + ".svg");
+    if (vector.isValid()) {
+        // Line pictures are opaque on white, as their pixel versions are.
+        image = QImage(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        vector.render(&painter);
+    } else {
+        image = natural.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (image.isNull())
+        fail(file, "cannot be scaled for the screen (out of memory?)");
+    rendered.insert(key, image);
     return image;
 }
 

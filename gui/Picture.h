@@ -14,7 +14,7 @@ public:
 };
 
 // The largest picture taken, a side and in all: far beyond any picture of the programs (they are
-// drawn at their natural size on a screen designed 800 pixels wide). The size is read from the
+// drawn at the screen's scale, their natural size on a screen designed 800 pixels wide). The size is read from the
 // picture's header and checked before any pixel memory is taken.
 inline constexpr int LargestPictureSide = 10000;
 inline constexpr long long LargestPictureArea = 4096LL * 4096;
@@ -25,6 +25,11 @@ bool pictureSizeAllowed(long long width, long long height);
 // Loads a picture of the programs' assets (a BMP or a JPEG) by its file name, in the format the
 // screens paint (32-bit RGB). Each picture is decoded once.
 QImage loadPicture(const QString& file);
+
+// An asset picture at a size of its own, rendered once per size and kept: a line picture from its
+// vector source (assets/src/NAME.svg) where the program holds one, any other picture resampled
+// smoothly. At its natural size it is the picture itself.
+QImage loadPicture(const QString& file, QSize size);
 
 // Decodes a picture's data, a JPEG or a BMP by the extension of its name, into 32-bit RGB. A
 // corrupt or too large picture is a PictureError naming it; the result is never an empty image.

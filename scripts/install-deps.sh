@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libyaml-cpp-dev libjpeg62-turbo-dev libgtest-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libyaml-cpp-dev libjpeg62-turbo-dev libgtest-dev
     fonts-liberation fontconfig
     xvfb xdotool imagemagick x11-utils x11-xkb-utils
 )

@@ -2,6 +2,7 @@
 
 #include "gui/Display.h"
 #include "gui/Form.h"
+#include "gui/Image.h"
 
 #include <cfenv>
 #include <cmath>
@@ -71,8 +72,12 @@ void FitToScreen(gui::Form& form, Placement placement)
             control->fitFont(scale(control->fontSize()), factor);
             control->setBounds(fitted);
             break;
-        case gui::ControlKind::Shape:
         case gui::ControlKind::Image:
+            if (auto* image = qobject_cast<gui::Image*>(control->asObject()))
+                image->setScale(factor);
+            control->setBounds(fitted);
+            break;
+        case gui::ControlKind::Shape:
         case gui::ControlKind::Chart:
         case gui::ControlKind::Edit:
             control->setBounds(fitted);
