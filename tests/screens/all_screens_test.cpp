@@ -2,6 +2,7 @@
 
 #include "shared/Screens.h"
 #include "tests/screens/LayoutCheck.h"
+#include "tests/screens/MarkCheck.h"
 #include "tools/ProgramScreens.h"
 
 #include <QTimer>
@@ -62,6 +63,8 @@ TEST_P(AllScreens, LoadsFitsPaintsAndLaysOutItsText)
     const QImage painted = form->grab().toImage();
     EXPECT_EQ(painted.width(), screen.display.width());
     for (const QString& fault : testing_support::layoutFaults(*form))
+        ADD_FAILURE() << fault.toStdString();
+    for (const QString& fault : testing_support::markFaults(*form))
         ADD_FAILURE() << fault.toStdString();
 }
 

@@ -1,0 +1,150 @@
+#include "tests/screens/MarkCheck.h"
+
+#include "gui/Form.h"
+#include "gui/GraphicControl.h"
+#include "gui/Label.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <optional>
+
+namespace testing_support {
+namespace {
+
+// Labels stand at whole pixels while their text is scaled exactly: a pixel either way is rounding.
+constexpr qreal Rounding = 1.0;
+
+// Where a label's characters are drawn, in client coordinates.
+class DrawnText {
+public:
+    explicit DrawnText(const gui::Label& label)
+        : label_(label), metrics_(label.font().drawingFont()), scale_(label.font().drawingScale())
+    {
+    }
+
+    // The left edge of character `index` (the text's end for index == size).
+    qreal x(qsizetype index) const
+    {
+        return label_.bounds().left() +
+               metrics_.horizontalAdvance(label_.text().left(index)) * scale_;
+    }
+    qreal centreOf(qsizetype index) const { return (x(index) + x(index + 1)) / 2; }
+    qreal blank() const { return metrics_.horizontalAdvance(' ') * scale_; }
+    QString text() const { return label_.text(); }
+
+private:
+    const gui::Label& label_;
+    QFontMetricsF metrics_;
+    qreal scale_;
+};
+
+// The box around the pixels that a control paints.
+std::optional<QRect> inkOf(const gui::GraphicControl& mark, const QSize& client)
+{
+    QImage canvas(client, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        mark.paint(painter);
+    }
+    const QRect area = mark.bounds().intersected(canvas.rect());
+    int left = area.right() + 1, right = area.left() - 1, top = area.bottom() + 1,
+        bottom = area.top() - 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            // Ink, not the white ground of a picture.
+            const QRgb pixel = line[x];
+            if (qAlpha(pixel) < 128 || (qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200))
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (left > right)
+        return std::nullopt;
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+const gui::Label* labelNamed(const gui::Form& form, const QString& name)
+{
+    for (gui::Control* control : form.controls())
+        if (control->controlName() == name)
+            return qobject_cast<const gui::Label*>(control->asObject());
+    return nullptr;
+}
+
+// How far a mark may reach beyond its context on one side: over a blank, up to the blank's width;
+// where the label ends, half a blank; over anything else, not at all.
+qreal allowance(const DrawnText& drawn, qsizetype neighbour)
+{
+    if (neighbour < 0 || neighbour >= drawn.text().size())
+        return drawn.blank() / 2;
+    return drawn.text()[neighbour].isSpace() ? drawn.blank() : 0;
+}
+
+} // namespace
+
+QStringList markFaults(const gui::Form& form)
+{
+    QStringList faults;
+    const QSize client = form.clientArea()->size();
+    for (gui::Control* control : form.controls()) {
+        auto* mark = qobject_cast<const gui::GraphicControl*>(control->asObject());
+        if (!mark || !control->isMark() || !control->isShown())
+            continue;
+        const QString name = control->controlName();
+        const std::vector<gui::MarkTarget>& targets = control->markTargets();
+        if (targets.empty()) {
+            faults << name + ": a mark that names no letters";
+            continue;
+        }
+        const std::optional<QRect> ink = inkOf(*mark, client);
+        if (!ink)
+            continue; // nothing drawn at this size: nothing to misplace
+        const qreal inkLeft = ink->left(), inkRight = ink->right() + 1;
+
+        qreal leftLimit = 1e9, rightLimit = -1e9;
+        for (const gui::MarkTarget& target : targets) {
+            const gui::Label* label = labelNamed(form, target.label);
+            if (!label)
+                continue; // the layout reader makes sure it is there
+            const DrawnText drawn(*label);
+            const qsizetype first = target.from, last = target.from + target.length - 1;
+            const QString letters = target.label + " \"" + drawn.text().mid(first, target.length) + "\"";
+            if (targets.size() == 1) {
+                const qreal from = drawn.centreOf(first), to = drawn.centreOf(last);
+                if (inkLeft > from + Rounding || inkRight < to - Rounding)
+                    faults << name + " on " + letters +
+                                  QString(": covers %1–%2 px, its letters' middles are %3–%4")
+                                      .arg(inkLeft, 0, 'f', 1)
+                                      .arg(inkRight, 0, 'f', 1)
+                                      .arg(from, 0, 'f', 1)
+                                      .arg(to, 0, 'f', 1);
+            } else if (inkLeft > drawn.x(last + 1) + Rounding || inkRight < drawn.x(first) - Rounding) {
+                faults << name + " misses " + letters;
+            }
+            // The context around the letters: the word the layout quotes.
+            const qsizetype open = target.letters.indexOf('[');
+            const qsizetype contextStart = first - open;
+            const qsizetype contextEnd = contextStart + target.letters.size() - 2;
+            leftLimit = std::min(leftLimit, drawn.x(contextStart) - allowance(drawn, contextStart - 1));
+            rightLimit = std::max(rightLimit, drawn.x(contextEnd) + allowance(drawn, contextEnd));
+
+            const QRect line = label->bounds();
+            if (ink->bottom() < line.top() - line.height() || ink->top() > line.bottom() + line.height())
+                faults << name + " stands a line or more away from " + letters;
+        }
+        if (inkLeft < leftLimit - Rounding)
+            faults << name + QString(" reaches %1 px left of its word").arg(leftLimit - inkLeft, 0, 'f', 1);
+        if (inkRight > rightLimit + Rounding)
+            faults << name + QString(" reaches %1 px right of its word").arg(inkRight - rightLimit, 0, 'f', 1);
+    }
+    return faults;
+}
+
+} // namespace testing_support
