@@ -108,7 +108,7 @@ void Display::ensureHost()
     area_->setPalette(desktop);
     if (windowedSize) {
         host_->setFixedSize(*windowedSize);
-        area_->setGeometry(QRect(QPoint(0, 0), *windowedSize));
+        area_->setGeometry(centred4by3(*windowedSize));
         host_->show();
     } else {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();

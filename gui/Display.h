@@ -10,9 +10,9 @@ namespace gui {
 
 class Form;
 
-// The screen the programs measure and draw on: an area inside one host window. By default the
-// host is full-screen and the display is the largest 4:3 area centred in it; the environment
-// variable TEXTBOOK_DISPLAY=WIDTHxHEIGHT gives a window of exactly that size instead.
+// The screen the programs measure and draw on: the largest 4:3 area centred in one host window.
+// By default the host is full-screen; the environment variable TEXTBOOK_DISPLAY=WIDTHxHEIGHT
+// gives a window of exactly that size instead, with the display in it by the same rule.
 //
 // The display also keeps the stacking order of the forms on it and which of them is active: the
 // modal one, else the topmost visible one. The keyboard belongs to the modal window, else to the
@@ -23,7 +23,7 @@ class Display : public QObject {
 public:
     static Display& instance();
 
-    // Sets a windowed display of an exact size; the next use of the display takes it.
+    // Sets a host window of an exact size; the next use of the display takes it.
     static void useWindowed(QSize size);
 
     QWidget* area();

@@ -81,8 +81,8 @@ QImage loadPicture(const QString& file, QSize size)
         fail(file, QString("%1 x %2 pixels is too large").arg(size.width()).arg(size.height()));
 
     QImage image;
-    QSvgRenderer vector(":/assets/src/" + QFileInfo(file).completeBaseName() + ".svg");
-    if (vector.isValid()) {
+    const QString vectorSource = ":/assets/src/" + QFileInfo(file).completeBaseName() + ".svg";
+    if (QSvgRenderer vector; QFile::exists(vectorSource) && vector.load(vectorSource)) {
         // Line pictures are opaque on white, as their pixel versions are.
         image = QImage(size, QImage::Format_RGB32);
         image.fill(Qt::white);

@@ -13,9 +13,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The largest picture taken, a side and in all: far beyond any picture of the programs (they are
-// drawn at the screen's scale, their natural size on a screen designed 800 pixels wide). The size is read from the
-// picture's header and checked before any pixel memory is taken.
+// The largest picture taken, a side and in all: far beyond any picture of the programs, even drawn
+// at the scale of the largest screen. The size is read from the picture's header and checked
+// before any pixel memory is taken.
 inline constexpr int LargestPictureSide = 10000;
 inline constexpr long long LargestPictureArea = 4096LL * 4096;
 

@@ -1,4 +1,5 @@
-// Renders screens of a program, in their start state, to PNG files at a given display size.
+// Renders screens of a program, in their start state, to PNG files: the program's window at a
+// given size, its screens in the window's largest centred 4:3 area.
 //
 //   render_screen adverbs|russian CLASS|all WIDTHxHEIGHT OUTPUT [RIGHT]
 //
@@ -31,7 +32,7 @@ bool render(const QString& className, const QString& file)
     gui::Form* form = shared::createScreen(className);
     form->show();
     form->raise();
-    const bool saved = gui::Display::instance().area()->grab().save(file, "PNG");
+    const bool saved = gui::Display::instance().area()->window()->grab().save(file, "PNG");
     form->hide();
     gui::Application::instance().reset();
     return saved;

@@ -2,8 +2,8 @@
 //
 //   screen_points adverbs|russian CLASS WIDTHxHEIGHT NAME...
 //
-// For each NAME one line "x y": the centre of the control in display pixels, with the screen in
-// its place and fitted to a display of that size.
+// For each NAME one line "x y": the centre of the control in pixels of a program window of that
+// size, with the screen in its place on the window's display.
 
 #include "gui/Application.h"
 #include "gui/Display.h"
@@ -44,8 +44,8 @@ int main(int argc, char** argv)
                 status = 1;
                 continue;
             }
-            const QPoint centre = form->clientArea()->mapTo(gui::Display::instance().area(),
-                                                            control->bounds().center());
+            const QPoint centre = form->clientArea()->mapTo(
+                gui::Display::instance().area()->window(), control->bounds().center());
             std::printf("%d %d\n", centre.x(), centre.y());
         }
     } catch (const std::exception& error) {

@@ -1,5 +1,7 @@
 #include "tests/support/GuiTest.h"
 
+#include "gui/Image.h"
+#include "shared/Fitting.h"
 #include "shared/Screens.h"
 #include "tests/screens/LayoutCheck.h"
 #include "tests/screens/MarkCheck.h"
@@ -66,6 +68,16 @@ TEST_P(AllScreens, LoadsFitsPaintsAndLaysOutItsText)
         ADD_FAILURE() << fault.toStdString();
     for (const QString& fault : testing_support::markFaults(*form))
         ADD_FAILURE() << fault.toStdString();
+    // Pictures grow with the screen: at the design's width each is drawn at its natural size.
+    const double scale = shared::scaleFactorFor(screen.display.width());
+    for (gui::Control* control : form->controls()) {
+        if (auto* image = qobject_cast<gui::Image*>(control->asObject())) {
+            EXPECT_EQ(image->pictureRect().size(),
+                      QSize(qRound(image->picture().width() * scale),
+                            qRound(image->picture().height() * scale)))
+                << image->controlName().toStdString();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, AllScreens, ::testing::ValuesIn(everyScreenAtEverySize()),
