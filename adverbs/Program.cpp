@@ -11,7 +11,6 @@ namespace adverbs {
 
 void registerScreens()
 {
-    shared::setScreensToBuild({});
     shared::registerDeclaredScreen<TMain>();
     shared::registerScreenClass<shared::TLogo>({"TLogo", "adverbs/frame/logo1"});
     registerTestScreens();

@@ -11,7 +11,6 @@ namespace russian {
 
 void registerScreens()
 {
-    shared::setScreensToBuild({});
     shared::registerDeclaredScreen<TMainForm>();
     shared::registerScreenClass<shared::TLogo>({"TLogo", "russian/frame/logo1"});
     registerTestScreens();

@@ -11,15 +11,9 @@ Screen::Screen(const ScreenDeclaration& declaration)
     if (!declaration.closeButton.isEmpty())
         onClick(declaration.closeButton, [this] { Close(); });
     for (const Link& link : declaration.links) {
-        const bool built = isBuilt(link.screen);
         if (link.opening == Link::Instead)
-            onClick(link.control, [this, link, built] {
-                if (built)
-                    OpenNext(*this, link.screen);
-                else
-                    Close();
-            });
-        else if (built)
+            onClick(link.control, [this, link] { OpenNext(*this, link.screen); });
+        else
             onClick(link.control, [link] { OpenForm(link.screen); });
     }
 }

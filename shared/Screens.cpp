@@ -17,7 +17,6 @@ struct Registration {
 
 struct Registry {
     QHash<QString, Registration> classes;
-    QStringList toBuild;
     QHash<QString, QPointer<gui::Form>> newest;
 };
 
@@ -45,25 +44,6 @@ void registerScreen(const QString& className, ScreenFactory make, QStringList op
 void clearScreens()
 {
     registry() = {};
-}
-
-void setScreensToBuild(const QStringList& classNames)
-{
-    registry().toBuild = classNames;
-}
-
-QStringList screensToBuild()
-{
-    return registry().toBuild;
-}
-
-bool isBuilt(const QString& className)
-{
-    if (registry().classes.contains(className))
-        return true;
-    if (registry().toBuild.contains(className))
-        return false;
-    noSuchClass(className);
 }
 
 QStringList registeredClasses()

@@ -17,23 +17,14 @@ namespace shared {
 using ScreenFactory = std::function<std::unique_ptr<gui::Form>()>;
 
 // Registers a screen class with the classes it can open (by a click, a chain or a next screen),
-// so that a test can see that each of them exists or is still to be built. A class registered
-// twice is an error.
+// so that a test can see that each of them exists. A class registered twice is an error.
 void registerScreen(const QString& className, ScreenFactory make, QStringList opens = {});
-// Forgets every registered class and the classes still to build (between tests).
+// Forgets every registered class (between tests).
 void clearScreens();
-
-// The classes a program names but has not built yet: a menu entry or a chain step to one of
-// them does nothing for now.
-void setScreensToBuild(const QStringList& classNames);
-QStringList screensToBuild();
-// Whether a class is part of the program. A name that is neither registered nor still to be built
-// is an error: it can only be a slip of the pen.
-bool isBuilt(const QString& className);
 
 // The registered class names, sorted.
 QStringList registeredClasses();
-// The classes a registered class can open.
+// The classes a registered class can open; opening a class that is not registered is an error.
 QStringList screensOpenedBy(const QString& className);
 
 // The form id of a screen whose layout lies in the folder as "unitN.yaml", N being the number in

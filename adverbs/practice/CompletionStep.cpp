@@ -8,12 +8,6 @@
 
 namespace adverbs {
 
-void openWhenBuilt(const QString& screen)
-{
-    if (shared::isBuilt(screen))
-        shared::OpenForm(screen);
-}
-
 void completeStep(gui::Form& screen, Praise praise)
 {
     const ChainLink& link = chainLink(screen.className());
@@ -29,11 +23,11 @@ void completeStep(gui::Form& screen, Praise praise)
     screen.Close();
     if (congratulate) {
         if (!progress.CongratsShown)
-            openWhenBuilt(CongratulationScreen);
+            shared::OpenForm(CongratulationScreen);
         return;
     }
     if (!link.next.isEmpty())
-        openWhenBuilt(link.next);
+        shared::OpenForm(link.next);
 }
 
 } // namespace adverbs

@@ -12,11 +12,7 @@ enum class Praise { Shown, Skipped };
 
 // What an exercise screen does after a right answer (and its revealed pictures): record its
 // exercise as done if it completes one, praise, then close and open the congratulation when the
-// completion gate holds, else the next screen of the chain. A screen whose successor is still to
-// be built just closes.
+// completion gate holds, else the next screen of the chain.
 void completeStep(gui::Form& screen, Praise praise);
-
-// Opens the screen unless it is still to be built.
-void openWhenBuilt(const QString& screen);
 
 } // namespace adverbs

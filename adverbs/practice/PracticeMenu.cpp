@@ -3,6 +3,7 @@
 #include "adverbs/practice/CompletionStep.h"
 #include "adverbs/practice/PracticeChain.h"
 #include "adverbs/practice/PracticeProgress.h"
+#include "shared/Screens.h"
 
 #include <array>
 
@@ -56,7 +57,7 @@ void TForm16::FormActivate()
         if (progress.PracticeDone[i])
             label(items[i].doneMark).setShown(true);
     if (CompletionGate(progress))
-        openWhenBuilt(CongratulationScreen);
+        shared::OpenForm(CongratulationScreen);
 }
 
 } // namespace adverbs

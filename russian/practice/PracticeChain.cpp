@@ -47,9 +47,7 @@ void goOn(gui::Form& screen)
 {
     shared::PraiseMessage();
     screen.Close();
-    const QString& next = nextInChain(screen.className());
-    if (shared::isBuilt(next))
-        shared::OpenForm(next);
+    shared::OpenForm(nextInChain(screen.className()));
 }
 
 } // namespace russian

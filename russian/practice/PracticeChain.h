@@ -24,8 +24,7 @@ const std::vector<ChainStep>& practiceChain();
 const QString& nextInChain(const QString& screen);
 
 // What an exercise screen does after a right answer (and its revealed pictures): praise, close,
-// then open the next screen of the chain. A screen whose successor is still to be built just
-// closes.
+// then open the next screen of the chain.
 void goOn(gui::Form& screen);
 
 } // namespace russian

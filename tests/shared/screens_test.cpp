@@ -10,21 +10,19 @@ using testing_support::fixtureId;
 class ScreensTest : public testing_support::GuiTest {
 protected:
     // The fixture page as class `name`: "Закрыть" closes it, Label2 opens `over` on top of it,
-    // "Далее" opens `instead` in its place and Label3 a screen still to be built.
+    // "Далее" opens `instead` in its place.
     static void registerPage(const QString& name, const QString& over, const QString& instead)
     {
         shared::registerScreen({{name, fixtureId("shared", "page").layoutPath},
                                 shared::TopHalfPlacement,
                                 "BitBtn1",
                                 {{"Label2", over},
-                                 {"BitBtn2", instead, shared::Link::Instead},
-                                 {"Label3", "TLater"}}});
+                                 {"BitBtn2", instead, shared::Link::Instead}}});
     }
 
     void SetUp() override
     {
         GuiTest::SetUp();
-        shared::setScreensToBuild({"TLater"});
         registerPage("TFirst", "TSecond", "TThird");
         registerPage("TSecond", "TFirst", "TThird");
         registerPage("TThird", "TFirst", "TSecond");
@@ -34,12 +32,10 @@ protected:
 TEST_F(ScreensTest, ARegistrationNamesEveryScreenItOpens)
 {
     EXPECT_EQ(shared::registeredClasses(), (QStringList{"TFirst", "TSecond", "TThird"}));
-    EXPECT_EQ(shared::screensOpenedBy("TFirst"), (QStringList{"TSecond", "TThird", "TLater"}));
-    EXPECT_TRUE(shared::isBuilt("TSecond"));
-    EXPECT_FALSE(shared::isBuilt("TLater"));
-    // A name that is neither built nor still to build can only be a slip of the pen.
-    EXPECT_THROW(shared::isBuilt("TSecnod"), std::logic_error);
+    EXPECT_EQ(shared::screensOpenedBy("TFirst"), (QStringList{"TSecond", "TThird"}));
+    // A name that is not registered can only be a slip of the pen.
     EXPECT_THROW(shared::createScreen("TSecnod"), std::logic_error);
+    EXPECT_THROW(shared::screensOpenedBy("TSecnod"), std::logic_error);
 }
 
 TEST_F(ScreensTest, AClassCanBeRegisteredOnlyOnceAndMustMakeItself)
@@ -63,11 +59,6 @@ TEST_F(ScreensTest, LinksOpenOverOrInsteadAndTheCloseButtonCloses)
     gui::Form& third = *shared::instanceOf("TThird");
     EXPECT_TRUE(third.isVisible());
     EXPECT_EQ(gui::Display::instance().activeForm(), &third);
-
-    // A screen still to be built: its link does nothing yet.
-    const std::size_t forms = gui::Application::instance().forms().size();
-    testing_support::clickControl(third, "Label3");
-    EXPECT_EQ(gui::Application::instance().forms().size(), forms);
 
     third.button("BitBtn1").click();
     EXPECT_TRUE(third.isHidden());
