@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <cstdlib>
 
 namespace {
 
@@ -71,12 +72,28 @@ TEST_F(KeyboardTest, ACloseButtonClosesItsFormAndNeverRunsItsHandler)
     EXPECT_TRUE(form->isHidden());
 }
 
+// Pixels that differ plainly (not by a shade) between two pictures of the same size.
+int changedPixels(const QImage& a, const QImage& b)
+{
+    int changed = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            changed += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 64;
+    return changed;
+}
+
 TEST_F(KeyboardTest, TabWalksTheTabOrderOfTheActiveFormOnly)
 {
+    // The focused button shows a frame a pupil sees, not a border one shade darker.
+    gui::BitBtn& first = form->button("BitBtn1");
+    const QImage unfocused = first.grab().toImage();
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
         pressKey(*form, Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
+        if (i == 0)
+            EXPECT_GT(changedPixels(unfocused, first.grab().toImage()),
+                      (first.width() + first.height()) / 2);
     }
     EXPECT_EQ(visited, (QStringList{"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5",
                                     "RadioButton1", "Edit1", "BitBtn1"}));
