@@ -91,9 +91,10 @@ TEST_F(KeyboardTest, TabWalksTheTabOrderOfTheActiveFormOnly)
     for (int i = 0; i < 8; ++i) {
         pressKey(*form, Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
-        if (i == 0)
+        if (i == 0) {
             EXPECT_GT(changedPixels(unfocused, first.grab().toImage()),
                       (first.width() + first.height()) / 2);
+        }
     }
     EXPECT_EQ(visited, (QStringList{"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5",
                                     "RadioButton1", "Edit1", "BitBtn1"}));
