@@ -73,8 +73,7 @@ PathGameDeclaration exercise6()
              }},
         },
         "Image1", // the stick figure
-        "Shape7", // the lowest riser
-        "Shape6", // the lowest tread
+        {"Shape6", "Shape5", "Shape4", "Shape3", "Shape2"},
     };
 }
 

@@ -13,8 +13,8 @@ PathGameExercise::PathGameExercise(PathGameDeclaration declaration)
     , completed_(declaration_.stages.size(), false)
 {
     image(declaration_.figure);
-    shape(declaration_.riser);
-    shape(declaration_.tread);
+    for (const QString& name : declaration_.treads)
+        shape(name);
     for (std::size_t stage = 0; stage < declaration_.stages.size(); ++stage) {
         for (const QString& name : declaration_.stages[stage].labels)
             label(name);
@@ -43,7 +43,7 @@ void PathGameExercise::rightOptionChosen(std::size_t stage)
     if (!last)
         for (const QString& name : declaration_.stages[stage + 1].labels)
             label(name).setShown(true);
-    climbOneStep();
+    climbOneStep(stage);
     if (last)
         completeStep(*this, Praise::Shown);
 }
@@ -56,12 +56,15 @@ bool PathGameExercise::stageIsRight(std::size_t stage) const
     });
 }
 
-void PathGameExercise::climbOneStep()
+void PathGameExercise::climbOneStep(std::size_t stage)
 {
+    // The feet are the picture's bottom row; they stand on the tread's line, however the
+    // rounding of the scaled steps falls.
     gui::Image& figure = image(declaration_.figure);
+    const QRect tread = shape(declaration_.treads[stage]).bounds();
     QRect bounds = figure.bounds();
-    bounds.moveTop(bounds.top() - shape(declaration_.riser).bounds().height());
-    bounds.moveLeft(bounds.left() - shape(declaration_.tread).bounds().width());
+    bounds.moveTop(tread.top() - figure.drawnPicture().height());
+    bounds.moveLeft(bounds.left() - tread.width());
     figure.setBounds(bounds);
 }
 

@@ -15,13 +15,13 @@ struct PathStage {
     std::vector<shared::ChoiceGroup> pairs;
 };
 
-// A staircase climbed one stage at a time by a figure; the step is the size of the drawn steps.
+// A staircase climbed one stage at a time by a figure; each step takes it onto the next drawn
+// tread.
 struct PathGameDeclaration {
     gui::FormId id;
     std::vector<PathStage> stages;
     QString figure;                  // the picture that climbs
-    QString riser;                   // its height is the step up
-    QString tread;                   // its width is the step to the left
+    QStringList treads;              // one a stage, lowest first
     QString closeButton = "BitBtn1"; // "Закрыть"
 };
 
@@ -36,8 +36,8 @@ public:
 private:
     void rightOptionChosen(std::size_t stage);
     bool stageIsRight(std::size_t stage) const;
-    // Up by the riser's height, left by the tread's width, as they are drawn now.
-    void climbOneStep();
+    // Onto the stage's tread as it is drawn now: left by its width, the feet on its line.
+    void climbOneStep(std::size_t stage);
 
     PathGameDeclaration declaration_;
     std::vector<bool> completed_;

@@ -5,12 +5,23 @@
 #include "shared/Screens.h"
 #include "tests/support/GuiTest.h"
 
+#include <QSize>
 #include <QStringList>
 #include <vector>
 
 namespace practice_testing {
 
 inline const QString Praise = "Молодец!!!";
+
+// The displays the drawn screens are checked at: the design's and the common larger ones.
+inline const std::vector<QSize> displaySizes = {{800, 600},   {1024, 768},  {1152, 864},
+                                                {1280, 960},  {1440, 1080}, {1920, 1440}};
+
+// A name for a display size in a test's name: "1024x768".
+inline std::string sizeName(const ::testing::TestParamInfo<QSize>& info)
+{
+    return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+}
 inline const QString Retry = "Ответ неправильный!!! Попробуй ещё раз.";
 
 // The answer keys of the practice, as the exercises are set. A group reads "options>key" in

@@ -1,5 +1,8 @@
 #include "tests/adverbs/practice_support.h"
 
+#include "gui/Image.h"
+#include "gui/Shape.h"
+
 namespace {
 
 using namespace practice_testing;
@@ -73,7 +76,9 @@ protected:
     }
 
     static constexpr QPoint Start{680, 168};
-    static constexpr QPoint Step{-105, -25};
+    // After n steps: left by n treads of 105, the feet (the bottom row of the 47-pixel-high
+    // picture) on the n-th tread from the foot, whose line lies 24 higher each step from 192.
+    static constexpr QPoint afterSteps(int n) { return {680 - 105 * n, 216 - 24 * n - 47}; }
 };
 
 TEST_F(StaircaseTest, ItStartsWithStageOneAndTheFigureAtTheFoot)
@@ -101,7 +106,7 @@ TEST_F(StaircaseTest, StageOneTakesNiAndTheFigureClimbsOneStep)
     EXPECT_TRUE(selected(screen, "Label2"));
     EXPECT_FALSE(selected(screen, "Label5"));
     EXPECT_EQ(stagesShown(screen), 2);
-    EXPECT_EQ(figureAt(screen), Start + Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(1));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -113,11 +118,11 @@ TEST_F(StaircaseTest, AStageCompletesOnlyWithEveryPairRight)
     clickControl(screen, "Label11");
     clickControl(screen, "Label15"); // "слитно,"
     EXPECT_EQ(stagesShown(screen), 2);
-    EXPECT_EQ(figureAt(screen), Start + Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(1));
 
     clickControl(screen, "Label16"); // "раздельно"
     EXPECT_EQ(stagesShown(screen), 3);
-    EXPECT_EQ(figureAt(screen), Start + 2 * Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(2));
 
     // Stages 3 and 4 with their wrong options first.
     for (int stage : {3, 4}) {
@@ -126,7 +131,7 @@ TEST_F(StaircaseTest, AStageCompletesOnlyWithEveryPairRight)
         EXPECT_EQ(stagesShown(screen), stage);
         solve(screen, stage);
         EXPECT_EQ(stagesShown(screen), stage + 1);
-        EXPECT_EQ(figureAt(screen), Start + stage * Step);
+        EXPECT_EQ(figureAt(screen), afterSteps(stage));
     }
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -141,18 +146,18 @@ TEST_F(StaircaseTest, EachStageLiftsTheFigureOnceAndNothingUndoesIt)
     clickControl(screen, "Label2");
     clickControl(screen, "Label16");
     EXPECT_TRUE(selected(screen, "Label2"));
-    EXPECT_EQ(figureAt(screen), Start + 2 * Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(2));
 
     clickControl(screen, "Label5");
     clickControl(screen, "Label7");
     EXPECT_FALSE(selected(screen, "Label2"));
     EXPECT_EQ(stagesShown(screen), 3);
-    EXPECT_EQ(figureAt(screen), Start + 2 * Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(2));
 
     clickControl(screen, "Label2");
     clickControl(screen, "Label6");
     EXPECT_EQ(stagesShown(screen), 3);
-    EXPECT_EQ(figureAt(screen), Start + 2 * Step);
+    EXPECT_EQ(figureAt(screen), afterSteps(2));
 }
 
 TEST_F(StaircaseTest, TheFifthStageAloneDecidesAndPraisesWithTheFigureOnTop)
@@ -177,7 +182,7 @@ TEST_F(StaircaseTest, TheFifthStageAloneDecidesAndPraisesWithTheFigureOnTop)
 
     clickControl(screen, "Label50");
     EXPECT_EQ(messages, QStringList{Praise});
-    EXPECT_EQ(figureWhilePraised, QPoint(155, 43)); // on the top tread
+    EXPECT_EQ(figureWhilePraised, QPoint(155, 49)); // on the top tread
     EXPECT_TRUE(shownWhilePraised);
     EXPECT_TRUE(progress().PracticeDone[5]);
     EXPECT_FALSE(screen.isVisible());
@@ -187,14 +192,15 @@ TEST_F(StaircaseTest, TheFifthStageAloneDecidesAndPraisesWithTheFigureOnTop)
 
 TEST_F(StaircaseTest, TheStepIsTheScaledStepOfTheDrawing)
 {
-    // Figure at its scaled start, then five scaled steps (riser height, tread width).
+    // Figure at its scaled start, then left by five scaled treads, its scaled picture standing
+    // on the scaled top tread.
     struct Case {
         QSize display;
         QPoint start;
         QPoint top;
     };
-    for (const Case& size : {Case{{1024, 768}, {870, 215}, {870 - 5 * 134, 215 - 5 * 32}},
-                             Case{{1920, 1440}, {1632, 403}, {1632 - 5 * 252, 403 - 5 * 60}}}) {
+    for (const Case& size : {Case{{1024, 768}, {870, 215}, {870 - 5 * 134, 123 - 60}},
+                             Case{{1920, 1440}, {1632, 403}, {1632 - 5 * 252, 230 - 113}}}) {
         SCOPED_TRACE(size.display.width());
         useDisplay(size.display.width(), size.display.height());
         gui::Form& screen = open("TForm23");
@@ -209,6 +215,54 @@ TEST_F(StaircaseTest, TheStepIsTheScaledStepOfTheDrawing)
         EXPECT_EQ(figureWhilePraised, size.top);
     }
 }
+
+// The row under the figure's feet as a pupil sees it: one below the lowest dark row of its
+// picture, within the box that clips it.
+int feetOf(const gui::Image& figure)
+{
+    const QRect drawn = figure.pictureRect();
+    const QRect shown = drawn & figure.bounds();
+    for (int y = shown.bottom(); y >= shown.top(); --y)
+        for (int x = shown.left(); x <= shown.right(); ++x)
+            if (qGray(figure.drawnPicture().pixel(x - drawn.left(), y - drawn.top())) < 128)
+                return y + 1;
+    return shown.top();
+}
+
+// The tread under the figure: the flat stair line below its middle.
+const gui::Shape* treadUnder(const gui::Form& screen, const gui::Image& figure)
+{
+    const int middle = figure.bounds().center().x();
+    for (const char* tread : {"Shape2", "Shape3", "Shape4", "Shape5", "Shape6"}) {
+        const gui::Shape& shape = screen.shape(tread);
+        if (shape.bounds().left() <= middle && middle <= shape.bounds().right())
+            return &shape;
+    }
+    return nullptr;
+}
+
+class StaircaseAtSize : public StaircaseTest, public ::testing::WithParamInterface<QSize> {};
+
+// After every step the figure stands on the next tread: its feet on the line, not above it.
+TEST_P(StaircaseAtSize, TheFigureStandsOnEachTreadItReaches)
+{
+    useDisplay(GetParam().width(), GetParam().height());
+    gui::Form& screen = open("TForm23");
+    const gui::Image& figure = screen.image("Image1");
+    const QStringList treads = {"Shape6", "Shape5", "Shape4", "Shape3", "Shape2"};
+    gui::MessageBox::setObserver([](gui::MessageBox& box) { box.dismiss(); });
+    for (int stage = 1; stage <= 5; ++stage) {
+        SCOPED_TRACE(stage);
+        solve(screen, stage);
+        const gui::Shape* tread = treadUnder(screen, figure);
+        ASSERT_NE(tread, nullptr);
+        EXPECT_EQ(tread->controlName(), treads[stage - 1]);
+        EXPECT_LE(std::abs(feetOf(figure) - tread->bounds().top()), 2)
+            << "feet at " << feetOf(figure) << ", tread at " << tread->bounds().top();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Practice, StaircaseAtSize, ::testing::ValuesIn(displaySizes), sizeName);
 
 TEST_F(StaircaseTest, TheGateOpensTheCongratulationInsteadOfExercise7)
 {
