@@ -3,11 +3,93 @@
 #include "gui/Display.h"
 #include "gui/Form.h"
 #include "gui/Image.h"
+#include "gui/Label.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <map>
+#include <vector>
 
 namespace shared {
+namespace {
+
+// A label as the layout places it, measured in its design font.
+struct DesignLabel {
+    gui::Label* label;
+    QRectF box;   // the line box at the design position
+    qreal blank;  // a blank's width
+};
+
+DesignLabel designOf(gui::Label& label, const QPoint& at)
+{
+    const QFontMetricsF metrics(label.font().drawingFont());
+    return {&label, QRectF(at, QSizeF(metrics.horizontalAdvance(label.text()), metrics.height())),
+            metrics.horizontalAdvance(' ')};
+}
+
+// Up to this part of a blank, two labels on one line are one word: syllables, a stem and its
+// ending, a word and its bracket.
+constexpr qreal Joined = 0.25;
+
+// Rounded separately, the scaled positions of the parts of a word would leave gaps of up to a
+// scaled pixel between them, and more where the design's whole pixels fall short of a part's end:
+// each part is set at the end of the part before it. Returns how far each part moved.
+std::map<QString, int> joinWords(std::vector<DesignLabel>& labels, double factor)
+{
+    std::map<QString, int> moved;
+    if (factor == 1)
+        return {};
+    std::stable_sort(labels.begin(), labels.end(), [](const DesignLabel& a, const DesignLabel& b) {
+        return a.box.left() < b.box.left();
+    });
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const DesignLabel& part = labels[i];
+        if (part.label->text().isEmpty() || part.label->text().front().isSpace())
+            continue;
+        const DesignLabel* before = nullptr;
+        for (std::size_t j = 0; j < i; ++j) {
+            const DesignLabel& other = labels[j];
+            const qreal shared = std::min(part.box.bottom(), other.box.bottom()) -
+                                 std::max(part.box.top(), other.box.top());
+            const qreal gap = part.box.left() - other.box.right();
+            if (shared > std::min(part.box.height(), other.box.height()) / 2 && gap >= -1 &&
+                gap <= other.blank * Joined && !other.label->text().isEmpty() &&
+                !other.label->text().back().isSpace() &&
+                (!before || other.box.right() > before->box.right()))
+                before = &other;
+        }
+        if (!before)
+            continue;
+        const QRect fitted = before->label->bounds();
+        const qreal end = fitted.left() + before->box.width() * factor;
+        // Less than a pixel is where the design's whole pixels put the part: it is meant to join.
+        qreal gap = part.box.left() - before->box.right();
+        if (gap >= 0 && gap < 1)
+            gap = 0;
+        const QRect was = part.label->bounds();
+        const int left = int(std::lround(end + gap));
+        part.label->setBounds(QRect(left, was.top(), 0, 0));
+        if (left != was.left())
+            moved[part.label->controlName()] = left - was.left();
+    }
+    return moved;
+}
+
+// A mark goes with the letters it names.
+void followLetters(gui::Form& form, const std::map<QString, int>& moved)
+{
+    for (gui::Control* control : form.controls()) {
+        if (!control->isMark() || control->markTargets().empty())
+            continue;
+        const auto shift = moved.find(control->markTargets().front().label);
+        if (shift != moved.end())
+            control->setBounds(control->bounds().translated(shift->second, 0));
+    }
+}
+
+} // namespace
 
 double scaleFactorFor(int screenWidth)
 {
@@ -52,12 +134,15 @@ void FitToScreen(gui::Form& form, Placement placement)
     form.setWindowBounds(placementBounds(placement, screenWidth, screenHeight));
 
     auto scale = [factor](int value) { return scaleValue(value, factor); };
+    std::vector<DesignLabel> labels;
     for (gui::Control* control : form.controls()) {
         if (control->kind() == gui::ControlKind::Label) {
             // A label sizes itself to its text: its position and font size are scaled.
-            control->fitFont(scale(control->fontSize()), factor);
             const QPoint at = control->position();
+            control->fitFont(scale(control->fontSize()), factor);
             control->setBounds(QRect(scale(at.x()), scale(at.y()), 0, 0));
+            if (auto* label = qobject_cast<gui::Label*>(control->asObject()); label && !label->isMark())
+                labels.push_back(designOf(*label, at));
             continue;
         }
         const QRect design = control->bounds();
@@ -88,6 +173,7 @@ void FitToScreen(gui::Form& form, Placement placement)
             break;
         }
     }
+    followLetters(form, joinWords(labels, factor));
 }
 
 } // namespace shared

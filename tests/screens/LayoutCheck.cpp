@@ -10,7 +10,8 @@ namespace testing_support {
 namespace {
 
 // Gaps between words of different labels on one line, in widths of a blank of the left word's
-// font: up to Joined they read as one word (a word and its bracket), from Apart as two.
+// font: up to Joined they are meant as one word (a word and its bracket, the syllables of a word),
+// which must then be drawn without a gap, from Apart as two.
 constexpr qreal Joined = 0.25;
 constexpr qreal Apart = 0.5;
 // Labels stand at whole pixels while their text is scaled exactly: a pixel either way is rounding.
@@ -110,6 +111,8 @@ QStringList layoutFaults(const gui::Form& form)
         else if (ClosingPunctuation.contains(next->text.front()) && !isEllipsis(next->text) &&
                  gap > left.blank * Joined + Rounding)
             faults << pair + QString(": a blank of %1 px before punctuation").arg(gap, 0, 'f', 1);
+        else if (gap > Rounding && gap <= left.blank * Joined + Rounding)
+            faults << pair + QString(": a gap of %1 px inside one word").arg(gap, 0, 'f', 1);
         else if (gap > left.blank * Joined + Rounding && gap < left.blank * Apart - Rounding)
             faults << pair + QString(": neither joined nor a blank apart (%1 px, a blank is %2)")
                                  .arg(gap, 0, 'f', 1)
