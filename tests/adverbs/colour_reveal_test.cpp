@@ -4,6 +4,7 @@
 #include "gui/Shape.h"
 
 #include <QImage>
+#include <cmath>
 
 namespace {
 
@@ -188,5 +189,91 @@ TEST_F(PracticeTest, TheBalloonsCoverTheUpperEndsOfTheirStrings)
     }
     EXPECT_GT(covered, 0); // the string of 8.б's third balloon starts inside it
 }
+
+// The ellipse a shape's outline runs along, in the screen's continuous coordinates.
+QRectF outlineOf(const gui::Shape& balloon)
+{
+    const QRect bounds = balloon.bounds();
+    return QRectF(bounds.left(), bounds.top(), bounds.width() - 1, bounds.height() - 1);
+}
+
+// How far a pixel's centre lies from an ellipse's outline: the nearest of its points.
+double distanceToOutline(const QRectF& ellipse, QPoint pixel)
+{
+    const QPointF centre(pixel.x() + 0.5, pixel.y() + 0.5);
+    double nearest = 1e9;
+    for (int step = 0; step < 2880; ++step) {
+        const double angle = step * 2 * M_PI / 2880;
+        const QPointF point(ellipse.center().x() + ellipse.width() / 2 * std::cos(angle),
+                            ellipse.center().y() + ellipse.height() / 2 * std::sin(angle));
+        nearest = std::min(nearest, std::hypot(point.x() - centre.x(), point.y() - centre.y()));
+    }
+    return nearest;
+}
+
+// The upper end of a string as a pupil sees it: the topmost pixels dark both in its picture and
+// on the painted screen (a balloon covers what reaches into it).
+std::vector<QPoint> topEndOf(const gui::Image& string, const QImage& painted)
+{
+    const QRect drawn = string.pictureRect();
+    const QRect shown = drawn & string.bounds() & painted.rect();
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+        std::vector<QPoint> row;
+        for (int x = shown.left(); x <= shown.right(); ++x)
+            if (qGray(string.drawnPicture().pixel(x - drawn.left(), y - drawn.top())) < 128 &&
+                qGray(painted.pixel(x, y)) < 128)
+                row.emplace_back(x, y);
+        if (!row.empty())
+            return row;
+    }
+    return {};
+}
+
+// The balloon a string hangs from: the nearest ellipse above its upper end.
+const gui::Shape* balloonAbove(const gui::Form& screen, QPoint end)
+{
+    const gui::Shape* nearest = nullptr;
+    for (gui::Control* control : screen.controls()) {
+        const auto* shape = qobject_cast<const gui::Shape*>(control->asObject());
+        if (!shape || shape->shape() != gui::ShapeType::Ellipse)
+            continue;
+        const QRect bounds = shape->bounds();
+        if (end.x() < bounds.left() || end.x() > bounds.right() || bounds.top() > end.y())
+            continue;
+        if (!nearest || bounds.bottom() > nearest->bounds().bottom())
+            nearest = shape;
+    }
+    return nearest;
+}
+
+class BalloonsAtSize : public PracticeTest, public ::testing::WithParamInterface<QSize> {};
+
+// Every string starts on its balloon's outline, neither short of it nor inside it.
+TEST_P(BalloonsAtSize, EveryStringHangsFromItsBalloonsOutline)
+{
+    useDisplay(GetParam().width(), GetParam().height());
+    for (const char* screenName : {"TForm25", "TForm48"}) {
+        gui::Form& screen = open(screenName);
+        const QImage painted = screen.clientArea()->grab().toImage();
+        for (gui::Control* control : screen.controls()) {
+            const auto* string = qobject_cast<const gui::Image*>(control->asObject());
+            if (!string)
+                continue;
+            SCOPED_TRACE(QString("%1 %2").arg(screenName, string->controlName()).toStdString());
+            const std::vector<QPoint> end = topEndOf(*string, painted);
+            ASSERT_FALSE(end.empty());
+            const gui::Shape* balloon = balloonAbove(screen, end.front());
+            ASSERT_NE(balloon, nullptr);
+            double gap = 1e9;
+            for (QPoint pixel : end)
+                gap = std::min(gap, distanceToOutline(outlineOf(*balloon), pixel));
+            EXPECT_LE(gap, 2) << "under " << balloon->controlName().toStdString() << " at "
+                              << end.front().x() << "," << end.front().y();
+        }
+        screen.Close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Practice, BalloonsAtSize, ::testing::ValuesIn(displaySizes), sizeName);
 
 } // namespace
