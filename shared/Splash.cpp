@@ -14,13 +14,13 @@ TLogo::TLogo(const gui::FormId& id)
 
 QString TLogo::countdownText(int seconds)
 {
-    return "Подождите..." + QString::number(seconds) + " " +
+    return "Подождите… " + QString::number(seconds) + " " +
            pluralForm(seconds, "секунду", "секунды", "секунд");
 }
 
 QString TLogo::readyText()
 {
-    return "Нажмите \"Далее\" для продолжения";
+    return "Нажмите «Далее» для продолжения";
 }
 
 void TLogo::FormCreate()

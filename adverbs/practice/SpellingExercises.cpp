@@ -47,18 +47,18 @@ ChoiceGroupDeclaration exercise7a()
             }};
 }
 
-// 7.б) н or нн, then "крат. прич.," or "нареч.": the two choices of a sentence count apart.
+// 7.б) н or нн, then "кратк. прич.," or "нареч.": the two choices of a sentence count apart.
 ChoiceGroupDeclaration exercise7b()
 {
     return {spellingScreen("TForm47"),
             ChoiceRule::Unconditional,
             {
                 {{"Label2", "Label3"}, "Label2"},    // "Время потеряно": н
-                {{"Label6", "Label7"}, "Label6"},    // "потеряно": крат. прич.
+                {{"Label6", "Label7"}, "Label6"},    // "потеряно": кратк. прич.
                 {{"Label8", "Label9"}, "Label9"},    // "Смотреть потерянно": нн
                 {{"Label11", "Label12"}, "Label12"}, // "потерянно": нареч.
                 {{"Label15", "Label16"}, "Label15"}, // "Любопытство было возбуждено": н
-                {{"Label18", "Label19"}, "Label18"}, // "возбуждено": крат. прич.
+                {{"Label18", "Label19"}, "Label18"}, // "возбуждено": кратк. прич.
                 {{"Label21", "Label22"}, "Label22"}, // "Говорили возбуждённо": нн
                 {{"Label24", "Label25"}, "Label25"}, // "возбуждённо": нареч.
             }};

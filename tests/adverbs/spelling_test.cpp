@@ -16,7 +16,7 @@ const std::pair<const char*, int> completing[] = {
 
 TEST_F(PracticeTest, TheTwoChoicesOfASentenceOf7bCountApart)
 {
-    // "Время потеряно": н and крат. прич.; each half right with the other half wrong.
+    // "Время потеряно": н and кратк. прич.; each half right with the other half wrong.
     const std::pair<int, const char*> halfWrong[] = {{0, "Label3"}, {1, "Label7"}};
     for (const auto& [group, wrong] : halfWrong) {
         messages.clear();

@@ -22,17 +22,17 @@ protected:
 
 TEST_F(SplashTest, CountdownTextsAgreeWithTheirNumbers)
 {
-    EXPECT_EQ(TLogo::countdownText(5), "Подождите...5 секунд");
-    EXPECT_EQ(TLogo::countdownText(4), "Подождите...4 секунды");
-    EXPECT_EQ(TLogo::countdownText(3), "Подождите...3 секунды");
-    EXPECT_EQ(TLogo::countdownText(2), "Подождите...2 секунды");
-    EXPECT_EQ(TLogo::countdownText(1), "Подождите...1 секунду");
+    EXPECT_EQ(TLogo::countdownText(5), "Подождите… 5 секунд");
+    EXPECT_EQ(TLogo::countdownText(4), "Подождите… 4 секунды");
+    EXPECT_EQ(TLogo::countdownText(3), "Подождите… 3 секунды");
+    EXPECT_EQ(TLogo::countdownText(2), "Подождите… 2 секунды");
+    EXPECT_EQ(TLogo::countdownText(1), "Подождите… 1 секунду");
 }
 
 TEST_F(SplashTest, CountsDownThenOffersTheButton)
 {
     TLogo& logo = makeSplash();
-    EXPECT_EQ(status(logo), "Подождите...5 секунд");
+    EXPECT_EQ(status(logo), "Подождите… 5 секунд");
     EXPECT_FALSE(logo.button("BitBtn1").isShown());
 
     QStringList shown;
@@ -40,9 +40,9 @@ TEST_F(SplashTest, CountsDownThenOffersTheButton)
         logo.Timer1Timer();
         shown.append(status(logo));
     }
-    EXPECT_EQ(shown, (QStringList{"Подождите...4 секунды", "Подождите...3 секунды",
-                                  "Подождите...2 секунды", "Подождите...1 секунду",
-                                  "Нажмите \"Далее\" для продолжения"}));
+    EXPECT_EQ(shown, (QStringList{"Подождите… 4 секунды", "Подождите… 3 секунды",
+                                  "Подождите… 2 секунды", "Подождите… 1 секунду",
+                                  "Нажмите «Далее» для продолжения"}));
     EXPECT_EQ(logo.countdown(), 0);
     EXPECT_TRUE(logo.button("BitBtn1").isShown());
     EXPECT_FALSE(logo.get<gui::Timer>("Timer1").enabled());
