@@ -15,8 +15,8 @@ namespace {
 
 // Labels stand at whole pixels while their text is scaled exactly: a pixel either way is rounding.
 constexpr qreal Rounding = 1.0;
-// How far a tick may stand outside the edge of its letter.
-constexpr qreal TickReach = 1.5;
+// How far a tick may stand from the edge of its letter.
+constexpr qreal TickReach = 2.0;
 
 // Where a label's characters are drawn, in client coordinates.
 class DrawnText {
@@ -122,8 +122,8 @@ QStringList markFaults(const gui::Form& form)
                 const qreal from = drawn.centreOf(first), to = drawn.centreOf(last);
                 // A tick (the end stroke of a bracket or of a corner) stands at its letter's edge.
                 const bool tick = inkRight - inkLeft <= (drawn.x(first + 1) - drawn.x(first)) / 3;
-                const bool tickOnLetters = inkLeft >= drawn.x(first) - TickReach &&
-                                           inkRight <= drawn.x(last + 1) + TickReach;
+                const bool tickOnLetters = inkLeft <= drawn.x(last + 1) + TickReach &&
+                                           inkRight >= drawn.x(first) - TickReach;
                 if (tick ? !tickOnLetters : inkLeft > from + Rounding || inkRight < to - Rounding)
                     faults << name + " on " + letters +
                                   QString(": covers %1–%2 px, its letters' middles are %3–%4")
