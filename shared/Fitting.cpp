@@ -64,9 +64,9 @@ std::map<QString, int> joinWords(std::vector<DesignLabel>& labels, double factor
             continue;
         const QRect fitted = before->label->bounds();
         const qreal end = fitted.left() + before->box.width() * factor;
-        // Less than a pixel is where the design's whole pixels put the part: it is meant to join.
+        // Up to a pixel is where the design's whole pixels put the part: it is meant to join.
         qreal gap = part.box.left() - before->box.right();
-        if (gap >= 0 && gap < 1)
+        if (gap >= 0 && gap <= 1)
             gap = 0;
         const QRect was = part.label->bounds();
         const int left = int(std::lround(end + gap));

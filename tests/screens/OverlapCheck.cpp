@@ -5,6 +5,7 @@
 #include "gui/Shape.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QtMath>
 #include <algorithm>
 #include <map>
@@ -17,9 +18,9 @@ namespace {
 // outlines and glyph edges are antialiased, so under a whole pixel they run into each other.
 constexpr qreal Clear = 1.0;
 // Clear space between a letter and the one above or below it on the next line, in parts of the
-// larger font's size: lines set solid leave a tenth of it between descenders and ascenders, which
-// reads as touching; a heading set with the least leading leaves about a sixth.
-constexpr qreal LineGap = 0.15;
+// larger font's size: lines set solid leave about that between descenders and ascenders; less
+// reads as touching.
+constexpr qreal LineGap = 0.1;
 
 // A word as it is drawn: the box of its ink and the ink box of each letter, not the line box.
 struct Word {
@@ -32,7 +33,8 @@ struct Word {
 std::vector<Word> wordsOf(const gui::Label& label)
 {
     const gui::Font& font = label.font();
-    const QFontMetricsF metrics(font.drawingFont());
+    const QFont drawing = font.drawingFont();
+    const QFontMetricsF metrics(drawing);
     const qreal scale = font.drawingScale();
     const QString& text = label.text();
     const QPointF origin = label.bounds().topLeft();
@@ -51,7 +53,10 @@ std::vector<Word> wordsOf(const gui::Label& label)
             inWord = true;
             Word& word = words.back();
             word.text += text.mid(letter, next - letter);
-            const QRectF glyph = metrics.tightBoundingRect(text.mid(letter, next - letter));
+            // The outline's own box: the font's glyph metrics are rounded to whole pixels.
+            QPainterPath outline;
+            outline.addText(0, 0, drawing, text.mid(letter, next - letter));
+            const QRectF glyph = outline.boundingRect();
             const QPointF at(metrics.horizontalAdvance(text.left(letter)) + glyph.left(),
                              metrics.ascent() + glyph.top());
             if (!glyph.isEmpty()) {
@@ -163,10 +168,10 @@ qreal clearance(const QRectF& box, const Outline& outline)
         return far;
     if (!outline.ellipse) {
         const QRectF in = outline.inner();
-        if (in.contains(box))
-            return std::min({box.left() - in.left(), in.right() - box.right(),
-                             box.top() - in.top(), in.bottom() - box.bottom()});
-        return far;
+        const qreal inside = std::min({box.left() - in.left(), in.right() - box.right(),
+                                       box.top() - in.top(), in.bottom() - box.bottom()});
+        // Partly inside: by how far it reaches into the outline or beyond.
+        return far > 0 ? far : inside;
     }
     qreal nearest = 1e9;
     for (const QPointF& p : outline.points)
