@@ -179,23 +179,16 @@ qreal clearance(const QRectF& box, const Outline& outline)
     return nearest - 0.5;
 }
 
-// The clear space between two shapes' outlines, or nothing where two rectangles share pixels of
-// their outlines: cells of a grid, steps of a stair, a frame drawn over a frame are one drawing.
+// The clear space between two shapes' outlines, or nothing for two rectangles: on whole pixels
+// they meet, as the cells of a grid, the steps of a stair or a frame's rules do, or stand clear.
 std::optional<qreal> clearance(const Outline& one, const Outline& other)
 {
     const qreal far = boxGap(one.extent(), other.extent());
     if (far > Clear)
         return far;
     if (!one.ellipse && !other.ellipse) {
-        for (const auto& [outer, in] : {std::pair(&one, &other), std::pair(&other, &one)}) {
-            const QRectF inner = outer->inner();
-            if (inner.contains(in->area))
-                return std::min({in->area.left() - inner.left(), inner.right() - in->area.right(),
-                                 in->area.top() - inner.top(), inner.bottom() - in->area.bottom()});
-        }
-        if (far <= 0)
-            return std::nullopt;
-        return far;
+        // Whole pixels: they either meet, which joins their lines, or stand a pixel or more apart.
+        return std::nullopt;
     }
     const Outline& curve = one.ellipse ? one : other;
     const Outline& rest = one.ellipse ? other : one;

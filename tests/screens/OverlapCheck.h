@@ -13,8 +13,8 @@ namespace testing_support {
 // - a text over a button, radio button, check box or edit field, or touching one;
 // - words of neighbouring lines with less clear space between them than a clear line gap;
 // - a text crossing or touching the outline of a shape (an ellipse as drawn, not its box);
-// - a shape touching or crossing a button or another shape, but rectangles that share their
-//   outline, as the cells of a grid do.
+// - a shape touching or crossing a button, or an ellipse touching or crossing another shape
+//   (rectangles on whole pixels either meet, as the cells of a grid do, or stand clear).
 // Controls the layout declares as marks lie over text by design and are left out.
 QStringList overlapFaults(const gui::Form& form);
 
