@@ -74,7 +74,21 @@ answer TForm25 praised Label3 Label11 Label16 Label17 Label22
 answer TForm48 praised Label3 Label11 Label16 Label17 Label22
 answer TForm26 praised Label2 Label7 Label10 Label16 Label20 Label23 Label27 Label31 Label36 \
     Label39 Label44 Label47 Label52 Label55 Label60
-answer TForm45 praised Label6 Label11 Label19 Label25 Label31 Label37 Label42 Label45
+# 10.а: while the praise is up the circles are coloured, and every chosen option still shows its
+# blue letters on its own white background, also on a blue circle.
+CHOSEN_10A="Label6 Label11 Label19 Label25 Label31 Label37 Label42 Label45"
+answer TForm45 kept $CHOSEN_10A
+"$POINTS" adverbs TForm45 "$SCREEN_SIZE" $CHOSEN_10A 2>/dev/null >"$WORK/chosen"
+shoot
+awk -v s="$(share_of "$PRACTICE" 'rgb(0,0,255)')" 'BEGIN { exit !(s > 0.05) }' ||
+    fail "the circles of 10.а are not coloured"
+while read -r x y; do
+    region="16x10+$((x - 8))+$((y - 5))"
+    awk -v text="$(share_of "$region" 'rgb(0,0,255)')" -v ground="$(share_of "$region" 'rgb(255,255,255)')" \
+        'BEGIN { exit !(text > 0.05 && ground > 0.2) }' || fail "a chosen option of 10.а is hidden at $x, $y"
+done <"$WORK/chosen"
+xdotool key Return
+sleep 0.6
 answer TForm49 praised Label6 Label11 Label18 Label24 Label27 Label33 Label43 Label45
 
 # The tenth completion: the congratulation over the whole display.

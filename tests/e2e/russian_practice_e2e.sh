@@ -2,7 +2,9 @@
 # Works the whole participle practice in the real program on a private X display: from the main
 # menu's "II. Закрепите изученное" along the chain through all seventeen exercise screens with the
 # right answers (word toggles, check boxes, choice groups, stress marks), each one praised, to the
-# congratulation, whose "Выполнить тест" opens the test chooser; then leaves with "Выход".
+# congratulation, whose "Выполнить тест" opens the test chooser; then leaves with "Выход". Then, in
+# a window of 1440 x 1080, along the chain to the check boxes of exercise 8, ticked from the last
+# words of their captions.
 # Usage: russian_practice_e2e.sh PATH/TO/Russian PATH/TO/render_screen PATH/TO/screen_points
 source "$(dirname "$0")/xvfb_session.sh"
 RENDER=$2
@@ -26,7 +28,7 @@ click_all() {
         shift 2
     done
 }
-answer() { click_at 379 705; sleep 0.8; }      # "Я ответил/а"
+answer() { click_at "$(scaled 379)" "$(scaled 705)"; sleep 0.8; } # "Я ответил/а"
 dismiss() { xdotool key Return; sleep 0.8; }   # "OK" of the message box
 
 # Exercise 1 opens in the lower half under the menu, nothing marked.
@@ -84,19 +86,24 @@ click_controls() {
         sleep 0.15
     done <"$WORK/points"
 }
-# Clicks the named check boxes of the screen CLASS on their boxes, near their left edges (the
-# layout of TFormN is unitN.yaml; the practice fills the lower half at a scale of 1.28).
-tick_boxes() {
-    local class=$1 layout pattern left top height
-    shift
+# The point "x y" of the named check box of the screen CLASS on its box, near its left edge (the
+# layout of TFormN is unitN.yaml; the practice fills the lower half, scaled from 800 wide).
+box_point() {
+    local class=$1 box=$2 layout pattern left top height width=${SCREEN_SIZE%x*}
     layout="$LAYOUTS/unit${class#TForm}.yaml"
+    # "- CheckBoxN: {rect: [left, top, width, height], ..." in design pixels.
+    pattern="s/^ *- $box: *{rect: \[\([0-9]*\), \([0-9]*\), [0-9]*, \([0-9]*\)\].*/\1 \2 \3/p"
+    read -r left top height < <(sed -n "$pattern" "$layout") || true
+    [ -n "$left" ] || fail "$class lacks $box"
+    echo $(((left * width + 400) / 800 + $(scaled 8))) \
+        $((${SCREEN_SIZE#*x} / 2 + (top * width + 400) / 800 + height * width / 1600))
+}
+# Clicks the named check boxes of the screen CLASS on their boxes.
+tick_boxes() {
+    local class=$1
+    shift
     for box in "$@"; do
-        # "- CheckBoxN: {rect: [left, top, width, height], ..." in design pixels.
-        pattern="s/^ *- $box: *{rect: \[\([0-9]*\), \([0-9]*\), [0-9]*, \([0-9]*\)\].*/\1 \2 \3/p"
-        read -r left top height < <(sed -n "$pattern" "$layout") || true
-        [ -n "$left" ] || fail "$class lacks $box"
-        click_at $(((left * 128 + 50) / 100 + 8)) \
-            $((384 + (top * 128 + 50) / 100 + (height * 64) / 100))
+        click_at $(box_point "$class" "$box")
         sleep 0.15
     done
 }
@@ -206,4 +213,56 @@ kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
 wait "$APP_PID" && status=0 || status=$?
 APP_PID=
 [ "$status" -eq 0 ] || fail "exit code $status"
-echo "Russian practice end-to-end: all seventeen screens, the congratulation and the test chooser passed"
+
+# At 1440 x 1080, in a window of that size: along the chain to exercise 8, whose check boxes tick
+# from the last word of their captions as well.
+start_display 1440x1080
+LOWER_HALF=1440x540+0+540
+TEXTBOOK_DISPLAY=$SCREEN_SIZE "$1" &
+APP_PID=$!
+pass_splash "$(scaled 400)x$(scaled 80)+$(scaled 330)+$(scaled 20)"
+click_at "$(scaled 200)" "$(scaled 311)"
+exercise click_controls TForm11 Label8 Label12 Label17 Label18 Label20 Label21 Label22 Label24 \
+    Label28 Label34
+exercise click_controls TForm12 Label4 Label6 Label8 Label9 Label11 Label13 Label14 Label16 \
+    Label17 Label19 Label22 Label24
+exercise click_controls TForm13 Label3 Label6 Label12 Label21
+exercise tick_boxes TForm14 CheckBox3 CheckBox10
+exercise click_controls TForm24 Label9 Label13 Label23
+exercise tick_boxes TForm15 CheckBox2 CheckBox4 CheckBox5
+exercise tick_boxes TForm16 CheckBox3 CheckBox5
+
+# Each caption's last word ("ветку.", "сад.", ..., "другу") ticks its box; a second click there
+# clears it again. Its last letter is the rightmost dark pixel of the box's line.
+wait_for_screen russian TForm17 "$LOWER_HALF" || fail "TForm17 did not open at $SCREEN_SIZE"
+points_of TForm17 CheckBox1 CheckBox2 CheckBox3 CheckBox4 CheckBox5
+mapfile -t lines <"$WORK/points"
+last_words=()
+for n in 1 2 3 4 5; do
+    read -r x y <<<"${lines[n - 1]}"
+    read -r left _ < <(box_point TForm17 "CheckBox$n")
+    left=$((left - $(scaled 8)))
+    band=$(convert "$WORK/shot.png" -crop "$((2 * (x - left)))x6+$left+$((y - 3))" +repage \
+        -threshold 50% -negate -bordercolor black -border 1 -trim -format '%w %X' info:)
+    read -r ink from <<<"$band"
+    last_words+=("$((left + from + ink - 2 - $(scaled 6))) $y")
+done
+box_ticked() { # CheckBoxN: whether its box differs from the box of the screen as it opens
+    read -r x y < <(box_point TForm17 "$1")
+    ! shows_screen russian TForm17 "$(scaled 16)x$(scaled 16)+$((x - $(scaled 8)))+$((y - $(scaled 8)))"
+}
+for n in 1 2 3 4 5; do
+    click_at ${last_words[n - 1]}
+    sleep 0.3
+    box_ticked "CheckBox$n" || fail "a click on the last word of CheckBox$n at ${last_words[n - 1]} left it clear"
+done
+for n in 1 3 4; do
+    click_at ${last_words[n - 1]}
+    sleep 0.3
+    box_ticked "CheckBox$n" && fail "a second click on the last word of CheckBox$n left it ticked"
+done
+answer
+dismiss
+wait_for_screen russian TForm18 "$LOWER_HALF" || fail "CheckBox2 and CheckBox5 ticked by their last words did not answer exercise 8"
+echo "Russian practice end-to-end: all seventeen screens, the congratulation and the test chooser passed;" \
+    "at 1440 x 1080 every check box of exercise 8 ticks from its last word"

@@ -1,5 +1,6 @@
 # Shared by the end-to-end tests: a private Xvfb display and helpers to look at it and click it.
-# Source it; it starts Xvfb at 1024x768 and stops it on exit.
+# Source it; it starts Xvfb at 1024x768 (start_display starts it anew at another size) and stops it
+# on exit.
 
 set -euo pipefail
 
@@ -10,24 +11,40 @@ unset TEXTBOOK_DISPLAY QT_QPA_PLATFORM
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR="$WORK"
 
-# Xvfb picks a free display number itself and writes it out, so several sessions can start at once.
-# It repeats no key (-r): on a busy machine a key's release can come late enough for the server to
-# repeat the key, and a word typed by xdotool then arrives with a doubled letter.
-mkfifo "$WORK/display"
-Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -r 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
+XVFB_PID=
 APP_PID=
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-read -r DISPLAY_NUMBER <"$WORK/display"
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# A Russian keyboard, as the pupils have.
-setxkbmap -layout ru
+
+# Starts Xvfb with a screen of the size $1 (WxH), in place of the one before if there is one.
+# Xvfb picks a free display number itself and writes it out, so several sessions can start at once.
+# It repeats no key (-r): on a busy machine a key's release can come late enough for the server to
+# repeat the key, and a word typed by xdotool then arrives with a doubled letter.
+start_display() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+    SCREEN_SIZE=$1
+    rm -f "$WORK/display"
+    mkfifo "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -r 3>"$WORK/display" \
+        >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    read -r DISPLAY_NUMBER <"$WORK/display"
+    export DISPLAY=":$DISPLAY_NUMBER"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    # A Russian keyboard, as the pupils have.
+    setxkbmap -layout ru
+}
+start_display "$SCREEN_SIZE"
+
+# A length in pixels of the 1024-wide display, at the width of this one.
+scaled() { echo $(($1 * ${SCREEN_SIZE%x*} / 1024)); }
 
 # Types a word of small Cyrillic letters with the keys of the Russian layout. "xdotool type" would
 # look for each letter's Unicode keysym, find none in the layout, and remap a spare key for every
@@ -92,12 +109,14 @@ wait_for_screen() {
 # The splash: its red title, then after five seconds "Далее", pressed; then the main menu, whose
 # green title shows in the region $1.
 pass_splash() {
-    wait_for_colour 500x120+300+170 15 'rgb(255,0,0)' || fail "no splash title"
+    wait_for_colour "$(scaled 500)x$(scaled 120)+$(scaled 300)+$(scaled 170)" 15 'rgb(255,0,0)' ||
+        fail "no splash title"
     for _ in $(seq 40); do
         shoot
-        awk -v s="$(share_of 70x55+229+524 'rgb(255,255,255)')" 'BEGIN { exit !(s < 0.9) }' && break
+        awk -v s="$(share_of "$(scaled 70)x$(scaled 55)+$(scaled 229)+$(scaled 524)" 'rgb(255,255,255)')" \
+            'BEGIN { exit !(s < 0.9) }' && break
         sleep 0.25
     done
-    click_at 297 553
+    click_at "$(scaled 297)" "$(scaled 553)"
     wait_for_colour "$1" 10 'rgb(0,128,0)' || fail "no main menu"
 }
