@@ -1,5 +1,6 @@
 #include "tests/screens/OverlapCheck.h"
 
+#include "gui/Display.h"
 #include "gui/Form.h"
 #include "gui/Label.h"
 #include "gui/Shape.h"
@@ -275,6 +276,15 @@ QStringList overlapFaults(const gui::Form& form)
     }
 
     QStringList faults;
+    // What the pupil sees of the window: it may reach below the display.
+    const int visibleHeight =
+        std::min(form.clientArea()->height(), gui::Display::instance().height() - form.y());
+    for (const auto& [button, box] : buttons)
+        if (box.bottom() > visibleHeight)
+            faults << button + " runs below the display";
+    for (const Outline& outline : outlines)
+        if (outline.extent().bottom() > visibleHeight + Clear)
+            faults << outline.shape->controlName() + " runs below the display";
     Nearest textOnButton, textOnShape, shapeOnButton, lines;
     for (const Word& word : words) {
         const QString name = word.label->controlName();
