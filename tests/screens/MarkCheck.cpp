@@ -1,8 +1,10 @@
 #include "tests/screens/MarkCheck.h"
 
+#include "gui/Display.h"
 #include "gui/Form.h"
 #include "gui/GraphicControl.h"
 #include "gui/Label.h"
+#include "shared/Fitting.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -15,8 +17,8 @@ namespace {
 
 // Labels stand at whole pixels while their text is scaled exactly: a pixel either way is rounding.
 constexpr qreal Rounding = 1.0;
-// How far a tick may stand from the edge of its letter.
-constexpr qreal TickReach = 2.0;
+// How far a tick may stand from the edge of its letter, in design pixels.
+constexpr qreal TickReach = 3.0;
 
 // Where a label's characters are drawn, in client coordinates.
 class DrawnText {
@@ -72,6 +74,20 @@ std::optional<QRect> inkOf(const gui::GraphicControl& mark, const QSize& client)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// A button draws its own caption, whose letters cannot be measured here: a mark on it goes
+// unchecked.
+bool liesOnAButton(const gui::Form& form, const gui::Control& mark)
+{
+    for (gui::Control* control : form.controls()) {
+        const gui::ControlKind kind = control->kind();
+        if ((kind == gui::ControlKind::RadioButton || kind == gui::ControlKind::CheckBox ||
+             kind == gui::ControlKind::BitBtn) &&
+            control->bounds().contains(mark.bounds().center()))
+            return true;
+    }
+    return false;
+}
+
 const gui::Label* labelNamed(const gui::Form& form, const QString& name)
 {
     for (gui::Control* control : form.controls())
@@ -95,14 +111,17 @@ QStringList markFaults(const gui::Form& form)
 {
     QStringList faults;
     const QSize client = form.clientArea()->size();
+    const qreal tickReach = TickReach * shared::scaleFactorFor(gui::Display::instance().width());
+    // Hidden marks too: a right answer shows them where they stand.
     for (gui::Control* control : form.controls()) {
         auto* mark = qobject_cast<const gui::GraphicControl*>(control->asObject());
-        if (!mark || !control->isMark() || !control->isShown())
+        if (!mark || !control->isMark())
             continue;
         const QString name = control->controlName();
         const std::vector<gui::MarkTarget>& targets = control->markTargets();
         if (targets.empty()) {
-            faults << name + ": a mark that names no letters";
+            if (!liesOnAButton(form, *control))
+                faults << name + ": a mark that names no letters";
             continue;
         }
         const std::optional<QRect> ink = inkOf(*mark, client);
@@ -111,6 +130,7 @@ QStringList markFaults(const gui::Form& form)
         const qreal inkLeft = ink->left(), inkRight = ink->right() + 1;
 
         qreal leftLimit = 1e9, rightLimit = -1e9;
+        bool isTick = false;
         for (const gui::MarkTarget& target : targets) {
             const gui::Label* label = labelNamed(form, target.label);
             if (!label)
@@ -120,18 +140,29 @@ QStringList markFaults(const gui::Form& form)
             const QString letters = target.label + " \"" + drawn.text().mid(first, target.length) + "\"";
             if (targets.size() == 1) {
                 const qreal from = drawn.centreOf(first), to = drawn.centreOf(last);
+                // A quarter of a letter either way still reads as on the letter.
+                const qreal slackFrom = std::max(Rounding, (drawn.x(first + 1) - drawn.x(first)) / 4);
+                const qreal slackTo = std::max(Rounding, (drawn.x(last + 1) - drawn.x(last)) / 4);
                 // A tick (the end stroke of a bracket or of a corner) stands at its letter's edge.
                 const bool tick = inkRight - inkLeft <= (drawn.x(first + 1) - drawn.x(first)) / 3;
-                const bool tickOnLetters = inkLeft <= drawn.x(last + 1) + TickReach &&
-                                           inkRight >= drawn.x(first) - TickReach;
-                if (tick ? !tickOnLetters : inkLeft > from + Rounding || inkRight < to - Rounding)
+                const bool tickOnLetters = inkLeft <= drawn.x(last + 1) + tickReach &&
+                                           inkRight >= drawn.x(first) - tickReach;
+                isTick = tick;
+                // Its middle over its letters' middle, within a quarter of their width.
+                const qreal off = std::abs((inkLeft + inkRight) / 2 -
+                                           (drawn.x(first) + drawn.x(last + 1)) / 2);
+                const bool centred = off <= std::max(2.0, (drawn.x(last + 1) - drawn.x(first)) / 4);
+                if (tick ? !tickOnLetters
+                         : inkLeft > from + slackFrom || inkRight < to - slackTo || !centred)
                     faults << name + " on " + letters +
                                   QString(": covers %1–%2 px, its letters' middles are %3–%4")
                                       .arg(inkLeft, 0, 'f', 1)
                                       .arg(inkRight, 0, 'f', 1)
                                       .arg(from, 0, 'f', 1)
                                       .arg(to, 0, 'f', 1);
-            } else if (inkLeft > drawn.x(last + 1) + Rounding || inkRight < drawn.x(first) - Rounding) {
+            } else if (inkLeft > drawn.x(last + 1) + drawn.blank() ||
+                       inkRight < drawn.x(first) - drawn.blank()) {
+                // A mark over several words (an arrow, a gap mark) ends within a blank of each.
                 faults << name + " misses " + letters;
             }
             // The context around the letters: the word the layout quotes.
@@ -144,6 +175,11 @@ QStringList markFaults(const gui::Form& form)
             const QRect line = label->bounds();
             if (ink->bottom() < line.top() - line.height() || ink->top() > line.bottom() + line.height())
                 faults << name + " stands a line or more away from " + letters;
+        }
+        // A tick may stand just outside its word, on the word's edge.
+        if (targets.size() == 1 && isTick) {
+            leftLimit -= tickReach;
+            rightLimit += tickReach;
         }
         if (inkLeft < leftLimit - Rounding)
             faults << name + QString(" reaches %1 px left of its word").arg(leftLimit - inkLeft, 0, 'f', 1);
