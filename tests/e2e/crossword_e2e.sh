@@ -26,7 +26,8 @@ pass_splash 400x80+300+20
 # "II. Закрепите изученное", then item 4 "4. Решите кроссворд.".
 click_at 250 212
 wait_for_screen adverbs TForm16 "$PRACTICE" || fail "no practice menu"
-click_at 240 558
+read -r x y < <("$POINTS" adverbs TForm16 "$SCREEN_SIZE" Label4)
+click_at "$x" "$y"
 wait_for_screen adverbs TForm21 "$PRACTICE" || fail "item 4 did not open the crossword"
 
 # "Закрыть" has the first focus; Tab goes on to the fields in order.
@@ -67,7 +68,8 @@ wait_for_screen adverbs TForm22 "$PRACTICE" || fail "exercise 5 did not follow t
 # "Закрыть" on exercise 5 and on the practice menu, then "Выход".
 click_at 820 708
 sleep 0.3
-click_at 497 708
+read -r x y < <("$POINTS" adverbs TForm16 "$SCREEN_SIZE" BitBtn1)
+click_at "$x" "$y"
 sleep 0.3
 click_at 820 335
 for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
