@@ -55,7 +55,7 @@ case "$1" in
             fail "a double click on a word left it unmarked"
         click_at 820 708
         sleep 0.3
-        click_at 497 708
+        click_at 497 751
         ;;
     Russian)
         # A double click on "III. Выполните тест" opens the chooser, not the first question: the
