@@ -148,18 +148,18 @@ QStringList markFaults(const gui::Form& form)
                 const bool tickOnLetters = inkLeft <= drawn.x(last + 1) + tickReach &&
                                            inkRight >= drawn.x(first) - tickReach;
                 isTick = tick;
-                // Its middle over its letters' middle, within a quarter of their width.
+                // Its middle over its letters' middle, within a sixth of their width.
                 const qreal off = std::abs((inkLeft + inkRight) / 2 -
                                            (drawn.x(first) + drawn.x(last + 1)) / 2);
-                const bool centred = off <= std::max(2.0, (drawn.x(last + 1) - drawn.x(first)) / 4);
+                const bool centred = off <= std::max(1.5, (drawn.x(last + 1) - drawn.x(first)) / 6);
                 if (tick ? !tickOnLetters
                          : inkLeft > from + slackFrom || inkRight < to - slackTo || !centred)
                     faults << name + " on " + letters +
-                                  QString(": covers %1–%2 px, its letters' middles are %3–%4")
+                                  QString(": covers %1–%2 px, its letters %3–%4 px")
                                       .arg(inkLeft, 0, 'f', 1)
                                       .arg(inkRight, 0, 'f', 1)
-                                      .arg(from, 0, 'f', 1)
-                                      .arg(to, 0, 'f', 1);
+                                      .arg(drawn.x(first), 0, 'f', 1)
+                                      .arg(drawn.x(last + 1), 0, 'f', 1);
             } else if (inkLeft > drawn.x(last + 1) + drawn.blank() ||
                        inkRight < drawn.x(first) - drawn.blank()) {
                 // A mark over several words (an arrow, a gap mark) ends within a blank of each.

@@ -13,7 +13,8 @@ namespace testing_support {
 // against the drawn letters that the mark names:
 // - a mark that names no letters;
 // - a mark over one word that does not reach from the middle of its first letter to the middle
-//   of its last, give or take a quarter of a letter (a tick, narrower than a third of its letter,
+//   of its last, give or take a quarter of a letter, or whose middle is off its letters' middle
+//   by more than a sixth of their width (a tick, narrower than a third of its letter,
 //   that does not stand at its letters' edge); a mark over several words that ends farther than a
 //   blank from one of them;
 // - a mark that reaches past its word onto the neighbouring character (a hyphen, a comma, a
