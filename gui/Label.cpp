@@ -48,8 +48,9 @@ void Label::fitFont(int size, qreal scale)
 
 void Label::setBounds(const QRect& bounds)
 {
+    // A move keeps the text's measure: it depends on the text and the font alone.
     rect_.moveTopLeft(bounds.topLeft());
-    fitToText();
+    repaint();
 }
 
 void Label::fitToText()
@@ -64,9 +65,15 @@ void Label::ensureSized() const
     if (sized_)
         return;
     drawn_ = {text_, font_.drawingFont(), font_.drawingScale()};
-    const QSizeF size = drawn_.size();
-    rect_.setSize(QSize(int(std::ceil(size.width())), int(std::ceil(size.height()))));
+    textSize_ = drawn_.size();
+    rect_.setSize(QSize(int(std::ceil(textSize_.width())), int(std::ceil(textSize_.height()))));
     sized_ = true;
+}
+
+QSizeF Label::textSize() const
+{
+    ensureSized();
+    return textSize_;
 }
 
 QRect Label::bounds() const

@@ -37,6 +37,8 @@ public:
     void setBounds(const QRect& bounds) override;
     QRect bounds() const override;
     QPoint position() const override { return rect_.topLeft(); }
+    // The text's exact size as drawn (the bounds are rounded up to whole pixels).
+    QSizeF textSize() const;
 
     void paint(QPainter& painter) const override;
 
@@ -50,6 +52,7 @@ private:
     // The text in its drawing font, measured, kept until the text or the font changes.
     mutable bool sized_ = false;
     mutable ScaledText drawn_;
+    mutable QSizeF textSize_;
 };
 
 } // namespace gui

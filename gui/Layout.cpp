@@ -174,13 +174,18 @@ const std::map<QString, KeyReader>& keyReaders()
         {"on",
          [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {
              // One target [label, "wo[rd]"], or a list of them.
-             const YAML::Node list = r.list(node, key, 0);
-             const bool several = list.size() > 0 && list[0].IsSequence();
-             for (const YAML::Node& item : several ? list : YAML::Node(std::vector<YAML::Node>{list})) {
-                 const YAML::Node target = r.list(item, key, 2);
+             auto readTarget = [&](const YAML::Node& target) {
+                 if (!target.IsSequence() || target.size() != 2)
+                     r.fail(key, "must be [label, \"wo[rd]\"] or a list of such");
                  described.marks.push_back(
                      {r.text(target[0], key), r.text(target[1], key), 0, 0});
-             }
+             };
+             const YAML::Node list = r.list(node, key, 0);
+             if (list.size() > 0 && list[0].IsSequence())
+                 for (const YAML::Node& item : list)
+                     readTarget(item);
+             else
+                 readTarget(list);
          }},
         {"unscaled",
          [](const Reader& r, const QString& key, const YAML::Node& node, ControlSpec& described) {

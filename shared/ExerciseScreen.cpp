@@ -26,9 +26,11 @@ void ExerciseScreen::makeLabelsOnShapesOpaque()
         auto* label = qobject_cast<gui::Label*>(control->asObject());
         if (!label || label->isMark())
             continue;
-        const QPoint centre = label->bounds().center();
+        // The design position: measuring the text here would measure it twice, before and
+        // after the screen is fitted.
+        const QPoint at = label->position();
         for (const RevealedShape& revealed : setup_.revealedShapes)
-            if (shape(revealed.shape).bounds().contains(centre)) {
+            if (shape(revealed.shape).bounds().contains(at)) {
                 label->setBackground(color());
                 break;
             }

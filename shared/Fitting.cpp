@@ -22,11 +22,12 @@ struct DesignLabel {
     qreal blank;  // a blank's width
 };
 
+// The label's text is measured once, in its drawing font, as painting needs it anyway.
 DesignLabel designOf(gui::Label& label, const QPoint& at)
 {
-    const QFontMetricsF metrics(label.font().drawingFont());
-    return {&label, QRectF(at, QSizeF(metrics.horizontalAdvance(label.text()), metrics.height())),
-            metrics.horizontalAdvance(' ')};
+    const qreal scale = label.font().drawingScale();
+    return {&label, QRectF(at, label.textSize() / scale),
+            QFontMetricsF(label.font().drawingFont()).horizontalAdvance(' ')};
 }
 
 // Up to this part of a blank, two labels on one line are one word: syllables, a stem and its
@@ -36,11 +37,9 @@ constexpr qreal Joined = 0.25;
 // Rounded separately, the scaled positions of the parts of a word would leave gaps of up to a
 // scaled pixel between them, and more where the design's whole pixels fall short of a part's end:
 // each part is set at the end of the part before it. Returns how far each part moved.
-std::map<QString, int> joinWords(std::vector<DesignLabel>& labels, double factor)
+std::map<QString, int> joinWords(std::vector<DesignLabel>& labels)
 {
     std::map<QString, int> moved;
-    if (factor == 1)
-        return {};
     std::stable_sort(labels.begin(), labels.end(), [](const DesignLabel& a, const DesignLabel& b) {
         return a.box.left() < b.box.left();
     });
@@ -63,7 +62,7 @@ std::map<QString, int> joinWords(std::vector<DesignLabel>& labels, double factor
         if (!before)
             continue;
         const QRect fitted = before->label->bounds();
-        const qreal end = fitted.left() + before->box.width() * factor;
+        const qreal end = fitted.left() + before->label->textSize().width();
         // Up to a pixel is where the design's whole pixels put the part: it is meant to join.
         qreal gap = part.box.left() - before->box.right();
         if (gap >= 0 && gap <= 1)
@@ -141,7 +140,9 @@ void FitToScreen(gui::Form& form, Placement placement)
             const QPoint at = control->position();
             control->fitFont(scale(control->fontSize()), factor);
             control->setBounds(QRect(scale(at.x()), scale(at.y()), 0, 0));
-            if (auto* label = qobject_cast<gui::Label*>(control->asObject()); label && !label->isMark())
+            // At the design's size the parts of a word already stand as designed.
+            auto* label = qobject_cast<gui::Label*>(control->asObject());
+            if (label && !label->isMark() && factor != 1)
                 labels.push_back(designOf(*label, at));
             continue;
         }
@@ -173,7 +174,7 @@ void FitToScreen(gui::Form& form, Placement placement)
             break;
         }
     }
-    followLetters(form, joinWords(labels, factor));
+    followLetters(form, joinWords(labels));
 }
 
 } // namespace shared

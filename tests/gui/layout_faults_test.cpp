@@ -41,6 +41,19 @@ TEST(LayoutFaults, KeysThatAreNoTextsHugeNumbersAbsurdSizesAndBadUtf8AreRefused)
          "fixture.yaml: Timer1: 'interval' must lie between 1 and 86400000"},
         {"client: [1, 1]\ncontrols:\n  - StatusBar1: {panels: [10001]}",
          "fixture.yaml: StatusBar1: 'panels' must lie between 0 and 10000"},
+        // A mark names a label of the layout and letters that stand in it, bracketed once.
+        {"client: [1, 1]\ncontrols:\n  - Label1: {at: [0, 0], text: \"читающий\"}\n"
+         "  - Label2: {at: [0, 0], text: \"^\", mark: true, on: [Label3, \"чит[аю]щий\"]}",
+         "fixture.yaml: Label2: 'on' names no label 'Label3'"},
+        {"client: [1, 1]\ncontrols:\n  - Label1: {at: [0, 0], text: \"читающий\"}\n"
+         "  - Label2: {at: [0, 0], text: \"^\", mark: true, on: [Label1, \"читаемый\"]}",
+         "fixture.yaml: Label2: 'on' 'читаемый' must bracket the marked letters once, as "
+         "\"чит[аю]щий\""},
+        {"client: [1, 1]\ncontrols:\n  - Label1: {at: [0, 0], text: \"читающий\"}\n"
+         "  - Label2: {at: [0, 0], text: \"^\", mark: true, on: [[Label1, \"чит[ае]мый\"]]}",
+         "fixture.yaml: Label2: 'on' 'читаемый' does not stand in Label1"},
+        {"client: [1, 1]\ncontrols:\n  - Label2: {at: [0, 0], text: \"^\", on: [Label1]}",
+         "fixture.yaml: Label2: 'on' must be [label, \"wo[rd]\"] or a list of such"},
         // An overlong encoding, an encoded surrogate, a code point past U+10FFFF, stray bytes.
         {"client: [1, 1]\ncaption: \"\xC0\x80\"", "fixture.yaml: line 2 is not valid UTF-8"},
         {"client: [1, 1]\ncaption: \"\xED\xA0\x80\"", "fixture.yaml: line 2 is not valid UTF-8"},
