@@ -48,13 +48,14 @@ answer TForm46 praised Label3
 wait_for_screen adverbs TForm21 "$PRACTICE" || fail "TForm21 did not open"
 "$POINTS" adverbs TForm21 "$SCREEN_SIZE" Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 \
     2>/dev/null >"$WORK/fields"
+"$POINTS" adverbs TForm21 "$SCREEN_SIZE" Label19 Label27 Label36 Label45 Label52 Label60 Label69 \
+    2>/dev/null >"$WORK/marked"
 for word in наизнанку накануне осторожно поспешно вручную подчистую примерно; do
-    read -r x y
+    read -r x y <&3
+    read -r cx cy <&4
     click_at "$x" "$y"
-    type_russian "$word"
-    xdotool key Return
-    sleep 0.3
-done <"$WORK/fields"
+    type_row "$x" "$y" "$word" "$cx" "$cy" || fail "the row of \"$word\" was not written"
+done 3<"$WORK/fields" 4<"$WORK/marked"
 sleep 0.3
 xdotool key Return
 sleep 0.6

@@ -35,21 +35,15 @@ wait_for_screen adverbs TForm21 "$PRACTICE" || fail "item 4 did not open the cro
 # and the next Tab waits until the row is written.
 "$POINTS" adverbs TForm21 "$SCREEN_SIZE" Label19 Label27 Label36 Label45 Label52 Label60 Label69 \
     2>/dev/null >"$WORK/marked"
+"$POINTS" adverbs TForm21 "$SCREEN_SIZE" Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 \
+    2>/dev/null >"$WORK/fields"
 for word in наизнанку накануне осторожно поспешно вручную подчистую примерно; do
     read -r x y <&3
+    read -r fx fy <&4
     xdotool key Tab
     sleep 0.2
-    type_russian "$word"
-    xdotool key Return
-    written=no
-    for _ in $(seq 50); do
-        shoot
-        awk -v s="$(share_of "14x14+$((x - 7))+$((y - 7))" 'rgb(0,128,0)')" 'BEGIN { exit !(s > 0.02) }' &&
-            written=yes && break
-        sleep 0.2
-    done
-    [ "$written" = yes ] || fail "the row of \"$word\" was not written"
-done 3<"$WORK/marked"
+    type_row "$fx" "$fy" "$word" "$x" "$y" || fail "the row of \"$word\" was not written"
+done 3<"$WORK/marked" 4<"$WORK/fields"
 
 # The praise is up, narrow enough for "Молодец!!!" alone, over the crossword's green column.
 for _ in $(seq 20); do

@@ -62,6 +62,31 @@ type_russian() {
     xdotool key --delay 40 "${keys[@]}"
 }
 
+# Types a crossword word into its row's field, which has the focus, and confirms it with Enter, until
+# the row's cell at CX CY shows its green letter. A busy machine may lose a letter: the wrong-answer
+# box is then dismissed and the word typed again into the cleared field at FX FY (three tries).
+type_row() {
+    local fx=$1 fy=$2 word=$3 cx=$4 cy=$5 try
+    for try in 1 2 3; do
+        if [ "$try" -gt 1 ]; then
+            echo "typing \"$word\" again (try $try)" >&2
+            xdotool key Return
+            sleep 0.5
+            click_at "$fx" "$fy"
+            xdotool key ctrl+a BackSpace
+        fi
+        type_russian "$word"
+        xdotool key Return
+        for _ in $(seq 50); do
+            shoot
+            awk -v s="$(share_of "14x14+$((cx - 7))+$((cy - 7))" 'rgb(0,128,0)')" \
+                'BEGIN { exit !(s > 0.02) }' && return 0
+            sleep 0.2
+        done
+    done
+    return 1
+}
+
 fail() { echo "FAIL: $*" >&2; cp "$WORK/shot.png" "/tmp/e2e-failure.png" 2>/dev/null || true; exit 1; }
 
 # Takes a screenshot of the whole display into $WORK/shot.png.
